@@ -1,0 +1,146 @@
+#include "mainunit.h"
+
+#include "fonts.h"
+#include "pictures.h"
+#include "picunit.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QPainterPath>
+#include <QScreen>
+
+using namespace metal;
+
+TForm1 *Form1 = nullptr;
+std::array<QWidget *, 10> InputSlots{};
+ProfileKind CurrentKind = pkPipe;
+MaterialId CurrentMaterial = mtCarbonSteel;
+bool MassMode = true;
+bool RecalcEnabled = true;
+
+namespace {
+constexpr QRgb kSelectedItem = qRgb(255, 255, 255);
+constexpr QRgb kMenuItem = ui::Bgr(5395026);
+constexpr QRgb kResultNumber = qRgb(0, 0, 0);
+constexpr QRgb kResultError = ui::Bgr(255);
+}  // namespace
+
+ui::Edit *InputEdit(int row) { return static_cast<ui::Edit *>(InputSlots[static_cast<std::size_t>(row)]); }
+
+ui::Label *InputCaption(int row) { return static_cast<ui::Label *>(InputSlots[static_cast<std::size_t>(row) + 5]); }
+
+TForm1::TForm1() : QWidget(nullptr, Qt::Window)
+{
+    // The state of the run starts with its window.
+    Form1 = this;
+    CurrentKind = pkPipe;
+    CurrentMaterial = mtCarbonSteel;
+    MassMode = true;
+    RecalcEnabled = true;
+
+    ui::InstallFonts();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Калькулятор металлопроката"));
+    QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(ui::kButtonFace));
+    colours.setColor(QPalette::WindowText, QColor(ui::kWindowText));
+    setPalette(colours);
+    resize(708, 591);
+
+    BuildControls();
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    if (Form1 == this)
+        Form1 = nullptr;
+    InputSlots = {};
+}
+
+void TForm1::FormCreate()
+{
+    // 1. The footer year.
+    Label34->setCaption(QStringLiteral("2009-") + QString::number(QDate::currentDate().year()));
+    // 2. Numbers are parsed and shown with '.' whatever the locale says; only
+    //    the thousands separator is the user's, read here once.
+    groupSeparator_ = QLocale::system().groupSeparator();
+    // 3, 4. The pipe is the selected kind.
+    setcolorsfont();
+    Label2->setFontColor(QColor(kSelectedItem));
+    // 5.
+    InputSlots = {Edit6, Edit1, Edit2, Edit3, Edit5, Label20, Label14, Label15, Label16, Label19};
+    // 6.
+    Image1->show();
+    // 7 .. 9. A borderless window can take the background's size directly.
+    setFixedSize(Image1->picture().deviceIndependentSize().toSize());
+    setWindowFlag(Qt::FramelessWindowHint);
+    // 10. The rounded outline of the background, corner ellipses 20 × 20.
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()), 10, 10);
+    setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    // 11, 12. The result and the quantity of the pipe in mass mode.
+    AppendResultUnit();
+    InputCaption(3)->setCaption(QString::fromUtf8(QuantityCaption(MassMode)));
+}
+
+void TForm1::FormShow() { Edit4->setFocus(); }
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    if (!shown_) {
+        shown_ = true;
+        if (const QScreen *desktop = screen())
+            move(desktop->availableGeometry().center() - rect().center());
+        FormShow();
+    }
+    QWidget::showEvent(event);
+}
+
+void TForm1::setcolorsfont()
+{
+    for (ui::Label *item : {Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11})
+        item->setFontColor(QColor(kMenuItem));
+}
+
+void TForm1::EditCalcChange(ui::Edit *Sender)
+{
+    if (Sender->text().isEmpty() || !RecalcEnabled)
+        return;
+    const QString quantity = InputEdit(Kind(CurrentKind).quantityRow)->text();
+    if (quantity.isEmpty() || quantity == QLatin1String("0"))
+        return;
+    try {
+        Calculate(CurrentKind);
+    } catch (const CalcError &) {
+        // A field that does not parse or a division by zero: the result
+        // keeps what it showed.
+    }
+}
+
+void TForm1::Calculate(ProfileKind id)
+{
+    std::array<QByteArray, kRowCount> utf8;
+    FieldTexts texts;
+    for (int row = 0; row < kRowCount; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        utf8[r] = InputEdit(row)->text().toUtf8();
+        texts[r] = std::string_view(utf8[r].constData(), static_cast<std::size_t>(utf8[r].size()));
+    }
+    const double value = CalculateResult(id, texts, Densities[CurrentMaterial], MassMode);
+    const ResultText result = FormatResult(value, groupSeparator_.toStdString());
+    Label32->setFontColor(QColor(result.error ? kResultError : kResultNumber));
+    Label32->setCaption(QString::fromStdString(result.text));
+    if (Label32->caption() != QString::fromUtf8(kErrorText))
+        AppendResultUnit();
+}
+
+void AppendResultUnit()
+{
+    ui::Label *result = Form1->Label32;
+    result->setFontColor(QColor(kResultNumber));
+    result->setCaption(QString::fromStdString(WithResultUnit(result->caption().toStdString(), MassMode, CurrentKind)));
+}

@@ -1,0 +1,196 @@
+// The main window of the calculator.
+//
+// How a keystroke becomes a result: a key typed into one of the five input
+// fields passes EditKeyPress, which lets only digits, '.' and backspace
+// through. The field's text changes and its change notification runs
+// EditCalcChange at once. That gate looks at the quantity field of the
+// current kind (the lowest row of the kind): if it is empty or "0" nothing
+// is computed. Otherwise Calculate hands the field texts, the density of the
+// current material and the mode to the calculation core, which parses them,
+// applies the kind's formula and formats the value. The text goes into the
+// result label Label32, followed by its unit unless it is the error text. A
+// failure (a field that does not parse, a division by zero) is discarded and
+// the label keeps what it showed.
+//
+// The window's controls are built from one table (layout.cpp). Behaviour is
+// grouped by the controls it belongs to: the input rows, toggle and result
+// block (inputrows.cpp), the material list (materiallist.cpp), the profile
+// menu and preview (profilemenu.cpp) and the frame controls (frame.cpp).
+#pragma once
+
+#include "calculator.h"
+#include "catalogue.h"
+#include "controls.h"
+
+#include <array>
+#include <variant>
+
+class TForm2;
+
+class TForm1 : public QWidget {
+public:
+    TForm1();
+    ~TForm1() override;
+
+    // Controls, each named as its objectName. Labels and pictures lie over
+    // those created before them; panels and fields over all of those.
+    ui::Image *Image1 = nullptr;   // background picture; drags the window
+    ui::Image *Image2 = nullptr;   // material box
+    ui::Label *Label1 = nullptr;   // material box text
+    ui::Image *Image5 = nullptr;   // mode toggle picture
+    ui::Label *Label12 = nullptr;  // toggle zone: length (area) mode
+    ui::Label *Label13 = nullptr;  // toggle zone: mass mode
+    ui::Label *Label14 = nullptr;  // captions of rows 1, 2, 3
+    ui::Label *Label15 = nullptr;
+    ui::Label *Label16 = nullptr;
+    ui::Image *Image6 = nullptr;   // drawing of the kind
+    ui::Label *Label17 = nullptr;  // title of the kind
+    ui::Image *Image7 = nullptr;   // result box
+    ui::Label *Label18 = nullptr;  // total caption
+    ui::Label *Label19 = nullptr;  // caption of row 4
+    ui::Label *Label20 = nullptr;  // caption of row 0
+    ui::Image *Image8 = nullptr;   // close
+    ui::Image *Image9 = nullptr;   // web link over the seller's name
+    ui::Image *Image10 = nullptr;  // minimise
+    ui::Label *Label32 = nullptr;  // result
+    ui::Image *Image11 = nullptr;  // preview pointer
+    ui::Image *Image13 = nullptr;  // web link over the seller's logo
+    ui::Label *Label34 = nullptr;  // footer year
+
+    ui::Panel *Panel1 = nullptr;  // material list
+    ui::Image *Image3 = nullptr;
+    ui::Label *Label21 = nullptr, *Label22 = nullptr, *Label23 = nullptr, *Label24 = nullptr, *Label25 = nullptr,
+              *Label26 = nullptr, *Label27 = nullptr, *Label28 = nullptr, *Label29 = nullptr, *Label30 = nullptr,
+              *Label31 = nullptr;
+
+    ui::Panel *Panel2 = nullptr;  // profile menu
+    ui::Image *Image4 = nullptr;  // highlight bar
+    ui::Label *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr,
+              *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr, *Label11 = nullptr;
+
+    ui::Edit *Edit1 = nullptr;  // rows 1, 2, 3, 4, 0
+    ui::Edit *Edit2 = nullptr;
+    ui::Edit *Edit3 = nullptr;
+    ui::Edit *Edit5 = nullptr;
+    ui::Edit *Edit6 = nullptr;
+    ui::Edit *Edit4 = nullptr;     // off-window field that holds the focus when no row should
+    ui::Panel *Panel3 = nullptr;   // preview frame
+    ui::Image *Image12 = nullptr;  // preview photo
+
+    // Start-up.
+    void FormCreate();
+    void FormShow();
+    void setcolorsfont();
+
+    // The calculation.
+    void EditCalcChange(ui::Edit *Sender);
+    void Calculate(metal::ProfileKind id);
+
+    // Frame controls.
+    void Image1MouseDown(ui::Control *Sender, Qt::MouseButton Button, QPoint pos);
+    void Image1MouseMove(ui::Control *Sender, QPoint pos);
+    void Image1MouseUp(ui::Control *Sender, Qt::MouseButton Button, QPoint pos);
+    void Image8Click(ui::Control *Sender);
+    void Image8MouseEnter(ui::Control *Sender);
+    void Image8MouseLeave(ui::Control *Sender);
+    void Image10Click(ui::Control *Sender);
+    void Image10MouseEnter(ui::Control *Sender);
+    void Image10MouseLeave(ui::Control *Sender);
+    void Image9Click(ui::Control *Sender);
+
+    // Profile menu and preview.
+    void setLogo(int id);
+    void Label2Click(ui::Control *Sender);
+    void Label3Click(ui::Control *Sender);
+    void Label4Click(ui::Control *Sender);
+    void Label5Click(ui::Control *Sender);
+    void Label6Click(ui::Control *Sender);
+    void Label7Click(ui::Control *Sender);
+    void Label8Click(ui::Control *Sender);
+    void Label9Click(ui::Control *Sender);
+    void Label10Click(ui::Control *Sender);
+    void Label11Click(ui::Control *Sender);
+    void LabelMouseEnter(ui::Control *Sender);
+    void LabelMouseLeave(ui::Control *Sender);
+
+    // Material list.
+    void Image1Click(ui::Control *Sender);
+    void Image2Click(ui::Control *Sender);
+    void Label1Click(ui::Control *Sender);
+    void Image6Click(ui::Control *Sender);
+    void Image7Click(ui::Control *Sender);
+    void Label17Click(ui::Control *Sender);
+    void Panel2Click(ui::Control *Sender);
+    void LabelComboClick(ui::Control *Sender);
+    void LabelComboMouseEnter(ui::Control *Sender);
+    void LabelComboMouseLeave(ui::Control *Sender);
+
+    // Input rows, mode toggle and result block.
+    void SetEdits(metal::ProfileKind id);
+    void ClearResult();
+    void EditEnter(ui::Edit *Sender);
+    void EditExit(ui::Edit *Sender);
+    void EditKeyPress(ui::Edit *Sender, QChar &Key);
+    void Label12Click(ui::Control *Sender);
+    void Label13Click(ui::Control *Sender);
+
+    // The thousands separator of the user's locale, read once at start-up.
+    const QString &groupSeparator() const { return groupSeparator_; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    using ControlHandler = void (TForm1::*)(ui::Control *);
+    using EditHandler = void (TForm1::*)(ui::Edit *);
+    using KeyHandler = void (TForm1::*)(ui::Edit *, QChar &);
+    using ButtonHandler = void (TForm1::*)(ui::Control *, Qt::MouseButton, QPoint);
+    using MoveHandler = void (TForm1::*)(ui::Control *, QPoint);
+    struct ControlSpec;
+    struct Style;
+    static const std::vector<ControlSpec> &Layout();
+    void BuildControls();
+    void SelectKind(metal::ProfileKind kind, ui::Label *item);
+
+    // The window drag.
+    bool Dragging = false;
+    int OldLeft = 0;
+    int OldTop = 0;
+
+    QString groupSeparator_;
+    bool shown_ = false;
+};
+
+// Global references, set before each window's FormCreate runs.
+extern TForm1 *Form1;
+extern TForm2 *Form2;
+
+// The input rows from top to bottom (edits 0..4), then their captions (5..9):
+// entry r + 5 is the caption of entry r.
+extern std::array<QWidget *, 10> InputSlots;
+ui::Edit *InputEdit(int row);
+ui::Label *InputCaption(int row);
+
+// The state of the whole run.
+extern metal::ProfileKind CurrentKind;     // written only by the profile menu
+extern metal::MaterialId CurrentMaterial;  // written only by the material list
+extern bool MassMode;                      // written only by the mode toggle
+extern bool RecalcEnabled;                 // False only while ResetInputs rewrites the fields
+
+// Appends the unit of the current mode and kind to the result; the result
+// turns black.
+void AppendResultUnit();
+
+// Input rows, toggle and result block.
+void ResetInputs();
+void ShowInputRows(int count);
+void PlaceResultBlock(bool raised, bool lowered);
+void ApplyFieldCaptions(metal::ProfileKind kind);
+void ApplySheetTotalStyle(bool area);
+void ApplyModeToggleImage(metal::ProfileKind kind);
+
+// Profile menu.
+void SelectMenuItem(ui::Label *item);
+
+// Closes the material list.
+void CloseMaterialList();

@@ -1,0 +1,57 @@
+// The material box and its drop-down list of the eleven materials.
+#include "mainunit.h"
+
+using namespace metal;
+
+namespace {
+
+constexpr QRgb kItemHover = ui::Bgr(14657103);
+
+// The list hangs from the box, over everything else, until a click closes it.
+void OpenMaterialList()
+{
+    ui::Panel *list = Form1->Panel1;
+    list->show();
+    list->move(112, list->y());
+    list->raise();
+}
+
+}  // namespace
+
+void CloseMaterialList() { Form1->Panel1->hide(); }
+
+void TForm1::Label1Click(ui::Control *) { OpenMaterialList(); }
+
+void TForm1::Image2Click(ui::Control *) { OpenMaterialList(); }
+
+void TForm1::Image1Click(ui::Control *) { CloseMaterialList(); }
+
+void TForm1::Image6Click(ui::Control *) { CloseMaterialList(); }
+
+void TForm1::Image7Click(ui::Control *) { CloseMaterialList(); }
+
+void TForm1::Label17Click(ui::Control *) { CloseMaterialList(); }
+
+void TForm1::Panel2Click(ui::Control *) { CloseMaterialList(); }
+
+void TForm1::LabelComboMouseEnter(ui::Control *Sender)
+{
+    auto *item = static_cast<ui::Label *>(Sender);
+    item->setTransparent(false);
+    item->setBackgroundColor(QColor(kItemHover));
+}
+
+void TForm1::LabelComboMouseLeave(ui::Control *Sender) { static_cast<ui::Label *>(Sender)->setTransparent(true); }
+
+void TForm1::LabelComboClick(ui::Control *Sender)
+{
+    auto *item = static_cast<ui::Label *>(Sender);
+    CurrentMaterial = static_cast<MaterialId>(item->Tag);
+    CloseMaterialList();
+    Label1->setCaption(QLatin1Char(' ') + item->caption());
+    // Re-posting the text of Edit2 raises its change notification, which
+    // recomputes the result with the new density under the usual rule.
+    const QString text = Edit2->text();
+    Edit2->clear();
+    Edit2->setText(text);
+}
