@@ -1,0 +1,128 @@
+#include "painting.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QTransform>
+
+#include <algorithm>
+#include <cstring>
+#include <cmath>
+
+namespace {
+
+QString addFont(const QString &file, QString *missing)
+{
+    const int id = QFontDatabase::addApplicationFont(file);
+    if (id < 0) {
+        if (missing)
+            *missing = file;
+        return {};
+    }
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QString() : families.first();
+}
+
+}  // namespace
+
+bool loadFonts(Fonts &fonts, QString *missing)
+{
+    const QString liberation = QStringLiteral("/usr/share/fonts/truetype/liberation2/");
+    const QString dejavu = QStringLiteral("/usr/share/fonts/truetype/dejavu/");
+    fonts.serif = addFont(liberation + "LiberationSerif-Regular.ttf", missing);
+    fonts.sans = addFont(liberation + "LiberationSans-Regular.ttf", missing);
+    fonts.sansBold = addFont(liberation + "LiberationSans-Bold.ttf", missing);
+    fonts.condensedBold = addFont(dejavu + "DejaVuSansCondensed-Bold.ttf", missing);
+    return !fonts.serif.isEmpty() && !fonts.sans.isEmpty() && !fonts.sansBold.isEmpty()
+        && !fonts.condensedBold.isEmpty();
+}
+
+QFont pixelFont(const QString &family, qreal pixelSize, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(qMax(1, qRound(pixelSize)));
+    if (pixelSize != std::floor(pixelSize))
+        font.setPointSizeF(pixelSize * 72.0 / 96.0);
+    font.setBold(bold);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    font.setKerning(true);
+    return font;
+}
+
+QImage canvas(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.setDotsPerMeterX(3780);  // 96 pixels per inch
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+bool savePng(const QImage &image, const QString &path)
+{
+    // A fresh image carries none of the text chunks (render dates and the
+    // like) that a loaded render brings, so the files come out the same on
+    // every run.
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    QImage straight(source.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < source.height(); ++y)
+        std::memcpy(straight.scanLine(y), source.constScanLine(y), source.bytesPerLine());
+    straight.setDotsPerMeterX(3780);
+    straight.setDotsPerMeterY(3780);
+    return straight.save(path, "PNG");
+}
+
+QPainterPath textPath(const QFont &font, const QString &text, qreal letterSpacing)
+{
+    QFont spaced = font;
+    spaced.setHintingPreference(QFont::PreferNoHinting);
+    if (letterSpacing != 0)
+        spaced.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    QPainterPath path;
+    path.addText(QPointF(0, 0), spaced, text);
+    return path;
+}
+
+QPainterPath fittedTextPath(const QFont &font, const QString &text, const QRectF &box)
+{
+    // The ink height scales with the size, so two rounds of sizing are enough.
+    QFont sized = font;
+    qreal size = 100;
+    for (int round = 0; round < 2; ++round) {
+        sized.setPointSizeF(size * 72.0 / 96.0);
+        const QRectF ink = textPath(sized, text).boundingRect();
+        size *= box.height() / ink.height();
+    }
+    sized.setPointSizeF(size * 72.0 / 96.0);
+    const int gaps = std::max<int>(1, text.size() - 1);
+    qreal spacing = 0;
+    for (int round = 0; round < 3; ++round) {
+        const QRectF ink = textPath(sized, text, spacing).boundingRect();
+        spacing += (box.width() - ink.width()) / gaps;
+    }
+    QPainterPath path = textPath(sized, text, spacing);
+    const QRectF ink = path.boundingRect();
+    QTransform fit;
+    fit.translate(box.left(), box.top());
+    fit.scale(box.width() / ink.width(), box.height() / ink.height());
+    fit.translate(-ink.left(), -ink.top());
+    return fit.map(path);
+}
+
+void fillTextInk(QPainter &painter, const QFont &font, const QString &text, const QRectF &box,
+                 const QColor &colour)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPath(fittedTextPath(font, text, box));
+    painter.restore();
+}
+
+QColor mix(const QColor &a, const QColor &b, qreal t)
+{
+    const auto lerp = [t](int x, int y) { return qRound(x + (y - x) * t); };
+    return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
+                  lerp(a.alpha(), b.alpha()));
+}
