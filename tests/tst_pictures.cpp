@@ -222,9 +222,9 @@ void PicturesTest::pixel_data()
     exact("box arrow top row right end", box, {164, 15}, white);
     exact("box arrow tip", box, {159, 19}, white);
     exact("box arrow tip right", box, {160, 19}, white);
-    exact("box left of the arrow", box, {154, 15}, QColor(104, 184, 235), 2);
-    exact("box right of the arrow", box, {165, 15}, QColor(104, 184, 235), 2);
-    exact("box below the arrow", box, {159, 20}, QColor(100, 181, 233), 2);
+    exact("box left of the arrow", box, {154, 15}, QColor(107, 186, 237), 1);
+    exact("box right of the arrow", box, {165, 15}, QColor(107, 186, 237), 1);
+    exact("box below the arrow", box, {159, 20}, QColor(94, 177, 230), 1);
     look("box rounded corner", box, {0, 0}, Look::Clear);
     look("box rounded corner bottom right", box, {174, 34}, Look::Clear);
 
@@ -236,7 +236,8 @@ void PicturesTest::pixel_data()
     exact("list border left", list, {0, 90}, QColor(79, 166, 223));
     exact("list border right", list, {174, 90}, QColor(79, 166, 223));
     exact("list border bottom", list, {87, 180}, QColor(79, 166, 223));
-    exact("list border left at the last row", list, {0, 177}, QColor(79, 166, 223));
+    exact("list border left beside the last row", list, {0, 172}, QColor(79, 166, 223));
+    exact("list border right beside the last row", list, {174, 172}, QColor(79, 166, 223));
     exact("list fill under the border", list, {1, 1}, QColor(146, 214, 255));
     exact("list fill middle", list, {87, 90}, QColor(146, 214, 255));
     exact("list fill behind the last row", list, {86, 177}, QColor(146, 214, 255));
@@ -451,7 +452,7 @@ void PicturesTest::inkBox_data()
     QTest::addColumn<QRect>("ink");
 
     const QColor white(255, 255, 255);
-    QTest::newRow("title") << "background.png" << QRect(2, 3, 704, 43) << white
+    QTest::newRow("title") << "background.png" << QRect(12, 3, 684, 43) << white
                            << QRect(QPoint(205, 15), QPoint(503, 35));
     QTest::newRow("material caption") << "background.png" << QRect(2, 47, 108, 69) << white
                                       << QRect(QPoint(22, 75), QPoint(89, 87));

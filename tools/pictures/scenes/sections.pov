@@ -77,10 +77,10 @@ global_settings {
   camera {
     perspective
     location <215, 190, -560>
-    look_at <44, 40, 120>
+    look_at <9, 5, 120>
     right x * Width / Height
     up y
-    angle 31
+    angle 20
   }
   light_source { <-100, 1400, -500> rgb 1.05 }
   light_source { <1200, 300, -200> rgb 0.22 shadowless }

@@ -108,11 +108,11 @@ QImage drawPreviewPointer()
     p.setPen(Qt::NoPen);
     // A faint shadow one pixel below the lower edge.
     p.setBrush(QColor(0, 0, 0, 50));
-    p.drawPolygon(QPolygonF({{8, 2}, {8, 14}, {2.6, 8}}));
+    p.drawPolygon(QPolygonF({{7, 2}, {8, 2}, {8, 14}, {7, 14}, {2.4, 8.4}}));
     // The white triangle: its tip in column 2 of rows 6 and 7, its base along
     // column 7 from row 1 to row 12.
     p.setBrush(Qt::white);
-    p.drawPolygon(QPolygonF({{8, 1}, {8, 13}, {2.2, 7}}));
+    p.drawPolygon(QPolygonF({{7, 1}, {8, 1}, {8, 13}, {7, 13}, {2, 7}}));
     return pointer;
 }
 
