@@ -285,6 +285,8 @@ void TForm1::BuildControls()
                     if (spec.menuKind) {
                         control->setCaption(QString::fromUtf8(Kind(spec.menuKind).menuCaption));
                         control->Hint = QString::number(spec.menuKind);
+                        // The pipe is the item selected as designed.
+                        control->Tag = spec.menuKind == pkPipe ? 1 : 0;
                     } else if (spec.listMaterial) {
                         control->setCaption(QString::fromUtf8(Material(spec.listMaterial).listCaption));
                         control->Tag = spec.listMaterial;
