@@ -1,26 +1,28 @@
 #include "fonts.h"
 
-#include <QFont>
 #include <QFontDatabase>
-#include <QString>
+#include <QStringList>
+
+#include <cstring>
 
 namespace ui {
 
 namespace {
 
 struct Face {
-    const char *family;   // as the window's controls name it
+    const char *name;     // as the window's controls name it
     const char *shipped;  // the family of the embedded substitute
     const char *files[2];
+    QString family;  // what stands for it on this machine
 };
 
 // Arial Black and Trebuchet MS have no free metric-compatible clone; the
 // Arial substitute in the weight the control asks for comes closest.
-constexpr Face kFaces[] = {
-    {"Tahoma", "Tahoma", {"tahoma.ttf", "tahomabd.ttf"}},
-    {"Arial", "Liberation Sans", {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"}},
-    {"Arial Black", "Liberation Sans", {}},
-    {"Trebuchet MS", "Liberation Sans", {}},
+Face faces[] = {
+    {"Tahoma", "Tahoma", {"tahoma.ttf", "tahomabd.ttf"}, {}},
+    {"Arial", "Liberation Sans", {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"}, {}},
+    {"Arial Black", "Liberation Sans", {}, {}},
+    {"Trebuchet MS", "Liberation Sans", {}, {}},
 };
 
 }  // namespace
@@ -31,18 +33,28 @@ void InstallFonts()
     if (installed)
         return;
     installed = true;
-    for (const Face &face : kFaces) {
-        const QString family = QString::fromLatin1(face.family);
-        if (QFontDatabase::hasFamily(family))
+    QStringList families = QFontDatabase::families();
+    for (Face &face : faces) {
+        face.family = QString::fromLatin1(face.name);
+        if (families.contains(face.family, Qt::CaseInsensitive))
             continue;
-        const QString shipped = QString::fromLatin1(face.shipped);
-        if (!QFontDatabase::hasFamily(shipped))
-            for (const char *file : face.files)
-                if (file)
-                    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
-        if (family != shipped)
-            QFont::insertSubstitution(family, shipped);
+        face.family = QString::fromLatin1(face.shipped);
+        if (families.contains(face.family, Qt::CaseInsensitive))
+            continue;
+        for (const char *file : face.files)
+            if (file)
+                QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
+        families.append(face.family);
     }
+}
+
+QString FontFamily(const char *face)
+{
+    InstallFonts();
+    for (const Face &known : faces)
+        if (std::strcmp(known.name, face) == 0)
+            return known.family;
+    return QString::fromLatin1(face);
 }
 
 }  // namespace ui

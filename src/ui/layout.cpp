@@ -1,6 +1,7 @@
 // The designed layout of the main window: one row per control, in creation
 // order (a later control lies over an earlier one), and the loop that builds
 // them. Per-kind and per-material texts come from the catalogue.
+#include "fonts.h"
 #include "mainunit.h"
 #include "pictures.h"
 
@@ -255,7 +256,7 @@ void TForm1::BuildControls()
                 control->setGeometry(spec.place);
                 if (style && style->family) {
                     QFont font = control->font();
-                    font.setFamily(QString::fromLatin1(style->family));
+                    font.setFamily(ui::FontFamily(style->family));
                     font.setPixelSize(style->pixels);
                     font.setBold(style->bold);
                     font.setItalic(style->italic);

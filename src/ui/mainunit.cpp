@@ -41,7 +41,7 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window)
     ui::InstallFonts();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Калькулятор металлопроката"));
-    QFont windowFont(QStringLiteral("Tahoma"));
+    QFont windowFont(ui::FontFamily("Tahoma"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
     QPalette colours = palette();

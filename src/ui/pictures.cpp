@@ -1,16 +1,38 @@
 #include "pictures.h"
 
+#include "packedpictures.h"
+
 #include <QDir>
 
 namespace ui {
 
 namespace {
+
 QString ResourcePath(QStringView name) { return QStringLiteral(":/pictures/") + name.toString(); }
+
+const PackedPicture *FindPacked(QStringView name)
+{
+    for (std::size_t i = 0; i < kPackedPictureCount; ++i)
+        if (name == QLatin1String(kPackedPictures[i].name))
+            return &kPackedPictures[i];
+    return nullptr;
+}
+
 }  // namespace
 
 QImage PictureImage(QStringView name) { return QImage(ResourcePath(name)); }
 
-QPixmap Picture(QStringView name) { return QPixmap::fromImage(PictureImage(name)); }
+QPixmap Picture(QStringView name)
+{
+    if (const PackedPicture *packed = FindPacked(name)) {
+        // The pixels stay where the program holds them; nothing draws into
+        // a picture, so they are never copied.
+        QImage pixels(kPackedPixels + packed->offset, packed->width, packed->height, packed->width * 4,
+                      QImage::Format_ARGB32_Premultiplied);
+        return QPixmap::fromImage(std::move(pixels));
+    }
+    return QPixmap::fromImage(PictureImage(name));
+}
 
 QStringList PictureNames() { return QDir(QStringLiteral(":/pictures")).entryList(QDir::Files, QDir::Name); }
 

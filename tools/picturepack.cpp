@@ -1,0 +1,72 @@
+// picturepack: stores PNG pictures decoded, for embedding in the program.
+//
+//   picturepack <out.bin> <out.cpp> <picture.png>...
+//
+// Decoding a PNG costs about a hundred instructions a pixel, and the window
+// shows some 700 000 pixels of PNG in its first frame. The program embeds
+// every PNG also in this form: premultiplied ARGB32 rows, each picture
+// 64-byte aligned in out.bin, which out.cpp includes with .incbin together
+// with a table of names, places and sizes. The pixels are then used where
+// they lie, read-only, without decoding or copying.
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 4) {
+        std::fprintf(stderr, "usage: picturepack <out.bin> <out.cpp> <picture.png>...\n");
+        return 2;
+    }
+    QFile bin(args[1]);
+    if (!bin.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "picturepack: cannot write %s\n", qPrintable(args[1]));
+        return 1;
+    }
+    QString table;
+    QTextStream rows(&table);
+    for (qsizetype i = 3; i < args.size(); ++i) {
+        QImage picture(args[i]);
+        if (picture.isNull()) {
+            std::fprintf(stderr, "picturepack: cannot read %s\n", qPrintable(args[i]));
+            return 1;
+        }
+        picture.convertTo(QImage::Format_ARGB32_Premultiplied);
+        const qint64 offset = bin.pos();
+        for (int y = 0; y < picture.height(); ++y)
+            bin.write(reinterpret_cast<const char *>(picture.constScanLine(y)), qint64(picture.width()) * 4);
+        while (bin.pos() % 64)
+            bin.putChar(0);
+        rows << "    {\"" << QFileInfo(args[i]).fileName() << "\", " << offset << ", " << picture.width() << ", "
+             << picture.height() << "},\n";
+    }
+    bin.close();
+
+    QFile cpp(args[2]);
+    if (!cpp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        std::fprintf(stderr, "picturepack: cannot write %s\n", qPrintable(args[2]));
+        return 1;
+    }
+    QTextStream out(&cpp);
+    out << "// Written by picturepack; do not edit.\n"
+        << "#include \"packedpictures.h\"\n\n"
+        << "asm(\".section .rodata.metalcalc_pictures,\\\"a\\\"\\n\"\n"
+        << "    \".balign 64\\n\"\n"
+        << "    \"metalcalc_packed_pixels:\\n\"\n"
+        << "    \".incbin \\\"" << QFileInfo(args[1]).absoluteFilePath() << "\\\"\\n\"\n"
+        << "    \".previous\\n\");\n"
+        << "extern \"C\" const unsigned char metalcalc_packed_pixels[];\n\n"
+        << "namespace ui {\n\n"
+        << "const PackedPicture kPackedPictures[] = {\n"
+        << table << "};\n"
+        << "const std::size_t kPackedPictureCount = sizeof kPackedPictures / sizeof kPackedPictures[0];\n"
+        << "const unsigned char *const kPackedPixels = metalcalc_packed_pixels;\n\n"
+        << "}  // namespace ui\n";
+    return 0;
+}
