@@ -1,0 +1,72 @@
+// The PNG pictures that the build stores decoded must be the same pictures,
+// pixel for pixel, and the window must show them where they lie.
+#include "packedpictures.h"
+#include "pictures.h"
+
+#include <QTest>
+
+class PackedPictures : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPngIsPacked();
+    void samePixelsAsThePng_data();
+    void samePixelsAsThePng();
+    void notCopied();
+    void photosAreDecoded();
+};
+
+void PackedPictures::everyPngIsPacked()
+{
+    QStringList packed;
+    for (std::size_t i = 0; i < ui::kPackedPictureCount; ++i)
+        packed << QString::fromLatin1(ui::kPackedPictures[i].name);
+    const QStringList pngs = ui::PictureNames().filter(QStringLiteral(".png"));
+    QVERIFY(!pngs.isEmpty());
+    for (const QString &name : pngs)
+        QVERIFY2(packed.contains(name), qPrintable(name));
+    QCOMPARE(packed.size(), pngs.size());
+}
+
+void PackedPictures::samePixelsAsThePng_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : ui::PictureNames().filter(QStringLiteral(".png")))
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void PackedPictures::samePixelsAsThePng()
+{
+    QFETCH(QString, name);
+    const QImage png = ui::PictureImage(name).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // An opaque picture may be shown without its alpha channel.
+    const QImage shown = ui::Picture(name).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QVERIFY(!png.isNull());
+    QCOMPARE(shown.size(), png.size());
+    QVERIFY(shown == png);
+}
+
+void PackedPictures::notCopied()
+{
+    // The background is the largest picture: its pixels are used in place.
+    const QPixmap background = ui::Picture(u"background.png");
+    const QImage pixels = background.toImage();
+    const uchar *block = ui::kPackedPixels;
+    QCOMPARE(reinterpret_cast<quintptr>(block) % 64, quintptr(0));
+    bool inBlock = false;
+    for (std::size_t i = 0; i < ui::kPackedPictureCount; ++i)
+        if (pixels.constBits() == block + ui::kPackedPictures[i].offset)
+            inBlock = QLatin1String(ui::kPackedPictures[i].name) == QLatin1String("background.png");
+    QVERIFY(inBlock);
+}
+
+void PackedPictures::photosAreDecoded()
+{
+    // A JPEG is not packed: it is decoded from the embedded file.
+    const QPixmap photo = ui::Picture(u"photo-pipe.jpg");
+    QVERIFY(!photo.isNull());
+    QCOMPARE(photo.toImage(), ui::PictureImage(u"photo-pipe.jpg").convertToFormat(photo.toImage().format()));
+    QVERIFY(ui::Picture(u"no-such-picture.png").isNull());
+}
+
+QTEST_MAIN(PackedPictures)
+#include "tst_packedpictures.moc"
