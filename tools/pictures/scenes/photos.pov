@@ -20,22 +20,28 @@ global_settings {
 background { rgb 1 }
 
 // The white ground: lit above white, it only greys in the shadows.
+// Far from the products, where the light grazes it, the ground is made
+// brighter so that it stays white up to the horizon.
 plane {
   y, 0
-  pigment { rgb 1 }
-  finish { ambient 0.88 diffuse 0.40 }
+  pigment {
+    spherical
+    color_map { [0.0 rgb 1.32] [0.5 rgb 1.0] [1.0 rgb 1.0] }
+    scale 1400
+  }
+  finish { ambient 0.76 diffuse 0.42 }
 }
 
 // The soft box above and to the left, and a fill from the camera's side.
 light_source {
-  <-700, 1400, -500>
-  rgb 0.92
+  <-900, 1300, 250>
+  rgb 1.0
   area_light <500, 0, 0>, <0, 0, 500>, 6, 6
   adaptive 1
   circular
   orient
 }
-light_source { <300, 500, -1400> rgb 0.32 shadowless }
+light_source { <300, 500, -1400> rgb 0.22 shadowless }
 
 // What the metal mirrors but the camera does not see: a dark studio with a
 // broad bright band of soft boxes a little above the horizon.
@@ -89,16 +95,17 @@ sphere {
 // Hot-rolled steel with its blue-grey mill scale.
 #declare RolledSteel = texture {
   pigment {
-    granite
+    bozo
     color_map {
-      [0.0 rgb <0.30, 0.31, 0.33>]
-      [0.5 rgb <0.36, 0.37, 0.40>]
-      [1.0 rgb <0.42, 0.43, 0.45>]
+      [0.0 rgb <0.31, 0.33, 0.36>]
+      [0.5 rgb <0.36, 0.38, 0.41>]
+      [1.0 rgb <0.41, 0.43, 0.46>]
     }
-    scale 30
+    scale <40, 8, 8>
+    turbulence 0.4
   }
-  normal { granite 0.15 scale 4 }
-  finish { ambient 0.04 diffuse 0.60 specular 0.35 roughness 0.04 metallic 0.4 reflection { 0.08, 0.16 metallic } }
+  normal { granite 0.06 scale 3 }
+  finish { ambient 0.04 diffuse 0.62 specular 0.45 roughness 0.03 metallic 0.5 reflection { 0.10, 0.18 metallic } }
 }
 // Cold-rolled sheet: light, smooth and a little glossy.
 #declare SheetSteel = texture {
@@ -140,7 +147,7 @@ sphere {
 
 // Three round pipes, their open ends toward the camera.
 #case (1)
-  PhotoCamera(<-230, 330, -400>, <-40, 62, 140>, 36)
+  PhotoCamera(<-230, 330, -400>, <-30, 88, 120>, 36)
   #declare R = 30;
   union {
     object { Pipe(R, 3.5, 520) translate <-R - 0.5, R, 0> }
@@ -152,7 +159,7 @@ sphere {
 
 // Rectangular hollow sections, three in a stack.
 #case (2)
-  PhotoCamera(<-230, 330, -400>, <-40, 62, 140>, 36)
+  PhotoCamera(<-230, 330, -400>, <-30, 88, 120>, 36)
   OutlineReset()
   RoundRectLoop(<0, 0>, 60, 40, 5, 1)
   RoundRectLoop(<0, 0>, 52, 32, 2, -1)
@@ -167,7 +174,7 @@ sphere {
 
 // A square bar and a second one behind it.
 #case (3)
-  PhotoCamera(<-230, 330, -400>, <-40, 62, 140>, 36)
+  PhotoCamera(<-230, 330, -400>, <-30, 88, 120>, 36)
   OutlineReset()
   RoundRectLoop(<0, 0>, 46, 46, 1.5, 1)
   union {
@@ -179,7 +186,7 @@ sphere {
 
 // Round bars: a bundle of three.
 #case (4)
-  PhotoCamera(<-230, 330, -400>, <-40, 62, 140>, 36)
+  PhotoCamera(<-230, 330, -400>, <-30, 88, 120>, 36)
   #declare R = 24;
   #macro RoundBar()
     union {
@@ -198,7 +205,7 @@ sphere {
 
 // An equal angle lying on its legs' edges, the L toward the camera.
 #case (5)
-  PhotoCamera(<-230, 300, -400>, <-30, 30, 120>, 36)
+  PhotoCamera(<-260, 300, -380>, <100, 54, 60>, 25)
   OutlineReset()
   Pt(<-40, -40>)
   Pt(<60, -40>)
@@ -206,7 +213,7 @@ sphere {
   Arc(<-20, -20>, 8, 270, 180, 5)
   Arc(<-31, 57>, 3, 0, 180, 4)
   EndLoop()
-  object { Bar(520, 0.8, RolledSteel) translate <0, 40, 0> rotate -48 * y }
+  object { Bar(520, 0.8, RolledSteel) translate <0, 40, 0> rotate 45 * y }
 #break
 
 // A stack of sheets, each a little askew.
@@ -274,7 +281,7 @@ sphere {
 
 // Hexagon bars, three in a stack.
 #case (8)
-  PhotoCamera(<-230, 330, -400>, <-40, 62, 140>, 36)
+  PhotoCamera(<-230, 330, -400>, <-30, 88, 120>, 36)
   OutlineReset()
   #declare K = 0;
   #while (K < 6)
@@ -294,7 +301,7 @@ sphere {
 
 // A channel lying on its back, flanges up.
 #case (9)
-  PhotoCamera(<-230, 330, -400>, <-40, 62, 140>, 36)
+  PhotoCamera(<-230, 330, -400>, <-30, 88, 120>, 36)
   OutlineReset()
   Pt(<-50, 0>)
   Pt(<50, 0>)
@@ -310,7 +317,7 @@ sphere {
 
 // Two I-beams side by side.
 #case (10)
-  PhotoCamera(<-230, 330, -400>, <-40, 62, 140>, 36)
+  PhotoCamera(<-230, 330, -400>, <-30, 88, 120>, 36)
   OutlineReset()
   Arc(<33, -48>, 2, -90, 0, 2)
   Arc(<33, -40>, 2, 0, 90, 2)

@@ -30,6 +30,8 @@ global_settings {
 #end
 
 #macro FaceLights()
+  // A light from behind the upper left catches the rounded edges that face it.
+  light_source { <-1500, 1500, 900> rgb 0.85 shadowless }
   light_source { <-900, 1300, -1800> rgb 0.95 }
   light_source { <1400, -300, -1600> rgb 0.30 shadowless }
   light_source { <0, 0, -3000> rgb 0.18 shadowless }
@@ -43,7 +45,7 @@ global_settings {
   OutlineReset()
   CircleLoop(<0, 0>, 93, 144, 1)
   CircleLoop(<0, 0>, 73, 120, -1)
-  object { OutlineSolid(40, 2.2) BrushedSteel(Steel, x) }
+  object { OutlineSolid(40, 3.6) BrushedSteel(Steel, x) }
 #break
 
 // Rectangular hollow section: a frame with rounded corners.
@@ -52,7 +54,7 @@ global_settings {
   OutlineReset()
   RoundRectLoop(<0, 0>, 195, 144, 13, 1)
   RoundRectLoop(<0, 0>, 167, 116, 5, -1)
-  object { OutlineSolid(40, 2.0) BrushedSteel(Steel, x) }
+  object { OutlineSolid(40, 3.0) BrushedSteel(Steel, x) }
 #break
 
 // Solid square bar.
@@ -60,7 +62,7 @@ global_settings {
   FaceCamera() FaceLights()
   OutlineReset()
   RoundRectLoop(<0, 0>, 189, 189, 5, 1)
-  object { OutlineSolid(40, 2.4) BrushedSteel(Steel, x) }
+  object { OutlineSolid(40, 3.6) BrushedSteel(Steel, x) }
 #break
 
 // Solid round bar.
@@ -68,7 +70,7 @@ global_settings {
   FaceCamera() FaceLights()
   OutlineReset()
   CircleLoop(<0, 0>, 95, 160, 1)
-  object { OutlineSolid(40, 2.4) BrushedSteel(Steel, x) }
+  object { OutlineSolid(40, 3.6) BrushedSteel(Steel, x) }
 #break
 
 // Equal angle in perspective: the L faces the viewer, its length runs away
@@ -134,7 +136,7 @@ global_settings {
     #declare K = K + 1;
   #end
   EndLoop()
-  object { OutlineSolid(40, 2.2) BrushedSteel(Steel, x) }
+  object { OutlineSolid(40, 3.6) BrushedSteel(Steel, x) }
 #break
 
 // Channel: the web along the top, the flanges pointing down, tapered on
@@ -163,7 +165,7 @@ global_settings {
     #declare OutlinePoints[K] = Reversed[K];
     #declare K = K + 1;
   #end
-  object { OutlineSolid(40, 1.8) BrushedSteel(Steel, x) }
+  object { OutlineSolid(40, 2.6) BrushedSteel(Steel, x) }
 #break
 
 // I-beam: flanges at top and bottom joined by the web.
@@ -183,7 +185,7 @@ global_settings {
   Arc(<-64, -57>, 3, 90, 180, 3)
   Arc(<-64, -70>, 3, 180, 270, 3)
   EndLoop()
-  object { OutlineSolid(40, 1.8) BrushedSteel(Steel, x) }
+  object { OutlineSolid(40, 2.6) BrushedSteel(Steel, x) }
 #break
 
 #end
