@@ -208,6 +208,11 @@ void PicturesTest::pixel_data()
     look("icon corner top left", icon, {0, 0}, Look::Clear);
     look("icon corner bottom right", icon, {127, 127}, Look::Clear);
     look("icon left margin", icon, {5, 64}, Look::Clear);
+    exact("icon body", icon, {64, 64}, QColor(70, 76, 86), 20);
+    exact("icon body top", icon, {64, 9}, QColor(82, 89, 100), 20);
+    exact("icon display glass", icon, {34, 20}, QColor(185, 205, 165), 16);
+    exact("icon display bezel", icon, {30, 20}, QColor(28, 30, 34), 12);
+    exact("icon equals key", icon, {87, 112}, QColor(245, 140, 30), 30);
 
     // The material box: shaded bar, divider and arrow.
     const char *box = "material-box.png";
