@@ -230,13 +230,14 @@ void Edit::keyPressEvent(QKeyEvent *event)
 
     // The character the keys type: Backspace types 8, Ctrl with a letter the
     // control characters 1 .. 26 (Ctrl+V is 22, so pasting by keyboard is a
-    // typed character like any other), Ctrl+Backspace 127.
+    // typed character like any other), Ctrl+Backspace 127. Delete types
+    // nothing, though X11 gives it the text DEL.
     QString typed;
     if (key == Qt::Key_Backspace)
         typed = QChar(modifiers == Qt::ControlModifier ? 127 : 8);
     else if (modifiers == Qt::ControlModifier && key >= Qt::Key_A && key <= Qt::Key_Z)
         typed = QChar(key - Qt::Key_A + 1);
-    else if (modifiers == Qt::NoModifier)
+    else if (modifiers == Qt::NoModifier && key != Qt::Key_Delete)
         typed = event->text();
     else if (!event->text().isEmpty() && event->text().front().isPrint()) {
         event->accept();  // Alt or Meta with a character key types nothing
