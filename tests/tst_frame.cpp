@@ -1,0 +1,533 @@
+// The controls that stand in for the window's missing frame: dragging by the
+// background, close and minimise with their hover pictures and tool tips,
+// the footer's links and year, and the rounded outline.
+#include "windowfixture.h"
+
+#include <QDate>
+#include <QDesktopServices>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTimer>
+#include <QToolTip>
+#include <QtTest>
+
+namespace {
+
+// A point of the window's background that no control covers.
+const QPoint kBackground(300, 120);
+
+void EnterWindow(const Calculator &calc)
+{
+    // A move to where the pointer already is reports nothing, and the first
+    // move into a window gives no control the pointer's entry: two moves.
+    calc.pointAt(kBackground + QPoint(1, 1));
+    calc.pointAt(kBackground);
+}
+
+// The pointer on the desktop: it moves by desktop coordinates, and the
+// window receives it where it lies over the window at that moment.
+class Pointer {
+public:
+    explicit Pointer(const Calculator &calc) : calc_(calc) {}
+    QPoint toWindow(QPoint onDesktop) const { return onDesktop - calc_.form().geometry().topLeft(); }
+    QPoint onDesktop(QPoint inWindow) const { return inWindow + calc_.form().geometry().topLeft(); }
+
+    void press(QPoint inWindow, Qt::MouseButton button = Qt::LeftButton)
+    {
+        at_ = onDesktop(inWindow);
+        QTest::mousePress(calc_.form().windowHandle(), button, Qt::NoModifier, inWindow);
+    }
+    void moveBy(QPoint delta)
+    {
+        at_ += delta;
+        QTest::mouseMove(calc_.form().windowHandle(), toWindow(at_));
+    }
+    void release(Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseRelease(calc_.form().windowHandle(), button, Qt::NoModifier, toWindow(at_));
+    }
+    QPoint inWindow() const { return toWindow(at_); }
+
+private:
+    const Calculator &calc_;
+    QPoint at_;
+};
+
+bool ShowsPicture(const QImage &shot, QPoint at, const QImage &picture)
+{
+    const QImage pic = picture.convertToFormat(QImage::Format_ARGB32);
+    int compared = 0;
+    for (int y = 0; y < pic.height(); ++y)
+        for (int x = 0; x < pic.width(); ++x) {
+            const QRgb p = pic.pixel(x, y);
+            if (qAlpha(p) != 255)
+                continue;
+            if ((shot.pixel(at + QPoint(x, y)) & 0xFFFFFF) != (p & 0xFFFFFF))
+                return false;
+            ++compared;
+        }
+    return compared > 0;
+}
+
+bool HasPixel(const QImage &shot, const QRect &area, const QColor &colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (shot.pixelColor(x, y).rgb() == colour.rgb())
+                return true;
+    return false;
+}
+
+using StorePicture = StoreImage TForm2::*;
+
+}  // namespace
+
+Q_DECLARE_METATYPE(StorePicture)
+
+// Receives the web addresses the program asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+class FrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void leftDragMovesTheWindowWithThePointer_data();
+    void leftDragMovesTheWindowWithThePointer();
+    void otherButtonsStartNoDrag_data();
+    void otherButtonsStartNoDrag();
+    void anyReleaseEndsTheDrag_data();
+    void anyReleaseEndsTheDrag();
+    void pressOnAControlStartsNoDrag_data();
+    void pressOnAControlStartsNoDrag();
+    void dragOrClickOnTheBackgroundClosesTheList_data();
+    void dragOrClickOnTheBackgroundClosesTheList();
+
+    void frameControlsTurnRedUnderThePointer_data();
+    void frameControlsTurnRedUnderThePointer();
+    void frameControlsHaveToolTips_data();
+    void frameControlsHaveToolTips();
+    void minimiseAndRestoreKeepTheWindow();
+    void closeEndsTheProgram();
+
+    void linkAreasOpenTheSellersSite_data();
+    void linkAreasOpenTheSellersSite();
+    void restOfTheFooterIsBackground_data();
+    void restOfTheFooterIsBackground();
+    void footerShowsTheYear();
+
+    void windowShapeLeavesTheCornersOut_data();
+    void windowShapeLeavesTheCornersOut();
+
+private:
+    UrlCatcher catcher_;
+};
+
+void FrameTest::initTestCase()
+{
+    // No browser is started by these tests: the requests end here.
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher_, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher_, "open");
+}
+
+void FrameTest::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}
+
+void FrameTest::init() { catcher_.urls.clear(); }
+
+void FrameTest::leftDragMovesTheWindowWithThePointer_data()
+{
+    QTest::addColumn<QList<QPoint>>("moves");
+    QTest::newRow("one move") << QList<QPoint>{{30, 20}};
+    QTest::newRow("back and forth") << QList<QPoint>{{30, 20}, {-50, 5}, {7, -13}, {0, 1}};
+    // The pointer runs far outside the window in one step; the window
+    // still follows.
+    QTest::newRow("fast, out of the window") << QList<QPoint>{{600, 500}};
+    QTest::newRow("partly off the desktop") << QList<QPoint>{{-400, -300}, {-300, -200}};
+}
+
+void FrameTest::leftDragMovesTheWindowWithThePointer()
+{
+    QFETCH(QList<QPoint>, moves);
+    Calculator calc;
+    TForm1 &form = calc.form();
+    Pointer pointer(calc);
+    const QPoint start = form.pos();
+    pointer.press(kBackground);
+    QPoint total;
+    for (const QPoint &delta : moves) {
+        pointer.moveBy(delta);
+        total += delta;
+        QCOMPARE(form.pos(), start + total);
+        // The point pressed stays under the pointer.
+        QCOMPARE(pointer.inWindow(), kBackground);
+    }
+    pointer.release();
+    QCOMPARE(form.pos(), start + total);
+
+    // After the release the pointer moves on its own.
+    pointer.moveBy({15, 10});
+    pointer.moveBy({-40, 25});
+    QCOMPARE(form.pos(), start + total);
+}
+
+void FrameTest::otherButtonsStartNoDrag_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::newRow("right") << Qt::RightButton;
+    QTest::newRow("middle") << Qt::MiddleButton;
+}
+
+void FrameTest::otherButtonsStartNoDrag()
+{
+    QFETCH(Qt::MouseButton, button);
+    Calculator calc;
+    Pointer pointer(calc);
+    const QPoint start = calc.form().pos();
+    pointer.press(kBackground, button);
+    pointer.moveBy({30, 20});
+    pointer.moveBy({-10, 40});
+    QCOMPARE(calc.form().pos(), start);
+    pointer.release(button);
+    pointer.moveBy({5, 5});
+    QCOMPARE(calc.form().pos(), start);
+}
+
+void FrameTest::anyReleaseEndsTheDrag_data()
+{
+    QTest::addColumn<Qt::MouseButton>("released");
+    QTest::newRow("left released") << Qt::LeftButton;
+    QTest::newRow("right pressed and released during the drag") << Qt::RightButton;
+    QTest::newRow("middle pressed and released during the drag") << Qt::MiddleButton;
+}
+
+void FrameTest::anyReleaseEndsTheDrag()
+{
+    QFETCH(Qt::MouseButton, released);
+    Calculator calc;
+    Pointer pointer(calc);
+    const QPoint start = calc.form().pos();
+    pointer.press(kBackground);
+    pointer.moveBy({20, 10});
+    QCOMPARE(calc.form().pos(), start + QPoint(20, 10));
+    if (released != Qt::LeftButton)
+        pointer.press(pointer.inWindow(), released);
+    pointer.release(released);
+    // Moves, with the left button still down where it was not released,
+    // move nothing any more.
+    pointer.moveBy({25, 35});
+    pointer.moveBy({-60, 5});
+    QCOMPARE(calc.form().pos(), start + QPoint(20, 10));
+    if (released != Qt::LeftButton)
+        pointer.release(Qt::LeftButton);
+    pointer.moveBy({5, 5});
+    QCOMPARE(calc.form().pos(), start + QPoint(20, 10));
+}
+
+void FrameTest::pressOnAControlStartsNoDrag_data()
+{
+    QTest::addColumn<QString>("control");
+    for (const char *name :
+         {"Label17", "Image6", "Image7", "Label32", "Label18", "Image2", "Label1", "Image5", "Label12", "Label14",
+          "Label34", "Image9", "Image13", "Image8", "Image10", "Edit1", "Label2", "Label11"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+    QTest::newRow("menu panel below the items") << QStringLiteral("Panel2");
+}
+
+void FrameTest::pressOnAControlStartsNoDrag()
+{
+    QFETCH(QString, control);
+    Calculator calc;
+    Pointer pointer(calc);
+    QWidget *widget = calc.find(qPrintable(control));
+    QPoint at = calc.centreOf(widget);
+    if (control == QLatin1String("Panel2"))
+        at = widget->mapTo(&calc.form(), QPoint(100, 340));  // below the last item
+    else if (control == QLatin1String("Image2"))
+        at = widget->mapTo(&calc.form(), QPoint(160, 17));  // the box's arrow, beside its text
+    QCOMPARE(calc.form().childAt(at), widget);
+    const QPoint start = calc.form().pos();
+    pointer.press(at);
+    pointer.moveBy({40, 30});
+    pointer.moveBy({-15, 20});
+    QCOMPARE(calc.form().pos(), start);
+    pointer.release();
+    QCOMPARE(calc.form().pos(), start);
+    // The press and the release were apart: no link was followed.
+    QVERIFY(catcher_.urls.isEmpty());
+}
+
+void FrameTest::dragOrClickOnTheBackgroundClosesTheList_data()
+{
+    QTest::addColumn<QPoint>("drag");
+    QTest::newRow("click") << QPoint();
+    QTest::newRow("drag") << QPoint(25, 15);
+}
+
+void FrameTest::dragOrClickOnTheBackgroundClosesTheList()
+{
+    QFETCH(QPoint, drag);
+    Calculator calc;
+    calc.click(calc.find("Label1"));
+    QWidget *list = calc.find("Panel1");
+    QVERIFY(list->isVisible());
+    const QPoint start = calc.form().pos();
+    Pointer pointer(calc);
+    pointer.press(kBackground);
+    if (!drag.isNull())
+        pointer.moveBy(drag);
+    pointer.release();
+    QVERIFY(!list->isVisible());
+    QCOMPARE(calc.form().pos(), start + drag);
+}
+
+void FrameTest::frameControlsTurnRedUnderThePointer_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<StorePicture>("normal");
+    QTest::addColumn<StorePicture>("hovered");
+    QTest::addColumn<QPoint>("drawnAt");  // the picture's top-left corner in the window
+    QTest::newRow("close") << QStringLiteral("Image8") << &TForm2::Image27 << &TForm2::Image28 << QPoint(680, 6);
+    // The minimise bar is centred in its 20 × 25 control.
+    QTest::newRow("minimise") << QStringLiteral("Image10") << &TForm2::Image29 << &TForm2::Image30 << QPoint(666, 19);
+}
+
+void FrameTest::frameControlsTurnRedUnderThePointer()
+{
+    QFETCH(QString, control);
+    QFETCH(StorePicture, normal);
+    QFETCH(StorePicture, hovered);
+    QFETCH(QPoint, drawnAt);
+    Calculator calc;
+    auto *image = calc.find<ui::Image>(qPrintable(control));
+    const QImage grey = (calc.store().*normal).picture().toImage();
+    const QImage red = (calc.store().*hovered).picture().toImage();
+    const QColor ringRed(217, 9, 9);
+    const QRect area = image->geometry();
+
+    EnterWindow(calc);
+    QVERIFY(ShowsPicture(calc.grab(), drawnAt, grey));
+    QVERIFY(!HasPixel(calc.grab(), area, ringRed));
+
+    for (int round = 0; round < 2; ++round) {
+        calc.pointAt(calc.centreOf(image));
+        QCOMPARE(image->picture().toImage(), red);
+        const QImage over = calc.grab();
+        QVERIFY2(ShowsPicture(over, drawnAt, red), "the red picture is drawn");
+        QVERIFY(HasPixel(over, area, ringRed));
+
+        calc.pointAt(kBackground);
+        QCOMPARE(image->picture().toImage(), grey);
+        const QImage away = calc.grab();
+        QVERIFY2(ShowsPicture(away, drawnAt, grey), "the grey picture is back");
+        QVERIFY(!HasPixel(away, area, ringRed));
+    }
+}
+
+void FrameTest::frameControlsHaveToolTips_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("close") << QStringLiteral("Image8") << QStringLiteral("Закрыть");
+    QTest::newRow("minimise") << QStringLiteral("Image10") << QStringLiteral("Свернуть");
+}
+
+void FrameTest::frameControlsHaveToolTips()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, tip);
+    Calculator calc;
+    QWidget *image = calc.find(qPrintable(control));
+    EnterWindow(calc);
+    calc.pointAt(calc.centreOf(image));
+    calc.pointAt(calc.centreOf(image) + QPoint(1, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 5000);
+    QCOMPARE(QToolTip::text(), tip);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+
+    // The background has none.
+    calc.pointAt(kBackground);
+    calc.pointAt(kBackground + QPoint(1, 0));
+    QTest::qWait(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay) + 300);
+    QVERIFY(!QToolTip::isVisible());
+}
+
+void FrameTest::minimiseAndRestoreKeepTheWindow()
+{
+    Calculator calc;
+    TForm1 &form = calc.form();
+    // Something to keep: the beam with a result.
+    calc.click(calc.find("Label11"));
+    const char *fields[] = {"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"};
+    const char *typed[] = {"200", "100", "5.2", "8.4", "1"};
+    for (int row = 0; row < 5; ++row)
+        calc.typeInto(calc.find<ui::Edit>(fields[row]), QString::fromLatin1(typed[row]));
+    auto *result = calc.find<ui::Label>("Label32");
+    QCOMPARE(result->caption(), QStringLiteral("20.8 кг  "));
+    calc.pointAt(kBackground);
+    const QPoint place = form.pos();
+    const QRegion shape = form.mask();
+    QImage before = calc.grab();
+
+    calc.click(calc.find("Image10"));
+    QTRY_VERIFY(form.isMinimized());
+
+    form.showNormal();
+    QTRY_VERIFY(!form.isMinimized());
+    QVERIFY(form.isVisible());
+    calc.pointAt(kBackground);
+    QCOMPARE(form.pos(), place);
+    QCOMPARE(form.mask(), shape);
+    QCOMPARE(result->caption(), QStringLiteral("20.8 кг  "));
+    for (int row = 0; row < 5; ++row)
+        QCOMPARE(calc.find<ui::Edit>(fields[row])->text(), QString::fromLatin1(typed[row]));
+    // Everything looks as before, the frame controls aside (the pointer
+    // crossed them).
+    QImage after = calc.grab();
+    QCOMPARE(after.size(), before.size());
+    const QRect frameControls(650, 0, 58, 40);
+    for (QImage *shot : {&before, &after})
+        for (int y = frameControls.top(); y <= frameControls.bottom(); ++y)
+            for (int x = frameControls.left(); x <= frameControls.right(); ++x)
+                shot->setPixel(x, y, 0);
+    QCOMPARE(after, before);
+}
+
+void FrameTest::closeEndsTheProgram()
+{
+    Calculator calc;
+    QTimer::singleShot(0, &calc.form(), [&calc] {
+        EnterWindow(calc);
+        calc.click(calc.find("Image8"));
+    });
+    // Should the click not end the loop, this does, with another code.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(10000);
+    const int code = QCoreApplication::exec();
+    const bool guardFired = !guard.isActive();
+    guard.stop();
+    QVERIFY2(!guardFired, "the close control did not end the event loop");
+    QCOMPARE(code, 0);
+}
+
+void FrameTest::linkAreasOpenTheSellersSite_data()
+{
+    QTest::addColumn<QPoint>("at");
+    // The whole rectangle of each area takes clicks.
+    QTest::newRow("name, middle") << QPoint(151, 556);
+    QTest::newRow("name, top left") << QPoint(110, 548);
+    QTest::newRow("name, bottom right") << QPoint(192, 564);
+    QTest::newRow("logo, middle") << QPoint(624, 552);
+    QTest::newRow("logo, top left") << QPoint(568, 535);
+    QTest::newRow("logo, bottom right") << QPoint(679, 569);
+}
+
+void FrameTest::linkAreasOpenTheSellersSite()
+{
+    QFETCH(QPoint, at);
+    Calculator calc;
+    EnterWindow(calc);
+    const QImage before = calc.grab();
+    calc.click(at);
+    QCOMPARE(catcher_.urls, QList<QUrl>{QUrl(QStringLiteral(SELLER_URL))});
+    QVERIFY(catcher_.urls.front().scheme().startsWith(QLatin1String("http")));
+    // The window stays as it was.
+    QCOMPARE(calc.grab(), before);
+}
+
+void FrameTest::restOfTheFooterIsBackground_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("just right of the name") << QPoint(193, 556);
+    QTest::newRow("company name") << QPoint(260, 556);
+    QTest::newRow("between name and logo") << QPoint(450, 550);
+    QTest::newRow("right of the logo") << QPoint(681, 550);
+}
+
+void FrameTest::restOfTheFooterIsBackground()
+{
+    QFETCH(QPoint, at);
+    Calculator calc;
+    calc.click(calc.find("Label1"));
+    QVERIFY(calc.find("Panel1")->isVisible());
+    calc.click(at);
+    QVERIFY(catcher_.urls.isEmpty());
+    QVERIFY2(!calc.find("Panel1")->isVisible(), "a click on the background closes the material list");
+}
+
+void FrameTest::footerShowsTheYear()
+{
+    Calculator calc;
+    auto *label = calc.find<ui::Label>("Label34");
+    const QString year = QString::number(QDate::currentDate().year());
+    QCOMPARE(label->caption(), QStringLiteral("2009-") + year);
+    QVERIFY(QRegularExpression(QStringLiteral("^2009-\\d{4}$")).match(label->caption()).hasMatch());
+
+    // The test runs under the locale it was registered with; under en_US and
+    // de_DE the short date ends in a two-digit year, which must not show.
+    const QString pinned = QString::fromLocal8Bit(qgetenv("LC_ALL")).section(u'.', 0, 0);
+    QCOMPARE(QLocale::system().name(), pinned == QLatin1String("C") ? QStringLiteral("C") : pinned);
+    if (pinned == QLatin1String("en_US") || pinned == QLatin1String("de_DE"))
+        QVERIFY(!QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).endsWith(year));
+
+    // Grey text, from x 44, the label as wide as its text.
+    QCOMPARE(label->geometry().topLeft(), QPoint(44, 546));
+    QCOMPARE(label->fontColor(), QColor(115, 115, 115));
+    const QFontMetrics metrics(label->font());
+    QVERIFY(qAbs(label->width() - metrics.horizontalAdvance(label->caption())) <= 2);
+    const QImage shot = calc.grab();
+    QVERIFY2(HasPixel(shot, label->geometry(), QColor(115, 115, 115)), "the year is drawn in grey");
+    QVERIFY(!HasPixel(shot, QRect(label->geometry().right() + 1, 546, 4, 18), QColor(115, 115, 115)));
+}
+
+void FrameTest::windowShapeLeavesTheCornersOut_data()
+{
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<bool>("inside");
+    // 708 × 581 (the background picture), corners rounded by 20 × 20 ellipses.
+    QTest::newRow("top left corner") << QPoint(0, 0) << false;
+    QTest::newRow("top left, 2 in") << QPoint(2, 2) << false;
+    QTest::newRow("top right corner") << QPoint(707, 0) << false;
+    QTest::newRow("top right, 2 in") << QPoint(705, 2) << false;
+    QTest::newRow("bottom left corner") << QPoint(0, 580) << false;
+    QTest::newRow("bottom right corner") << QPoint(707, 580) << false;
+    QTest::newRow("bottom right, 2 in") << QPoint(705, 578) << false;
+    QTest::newRow("top edge near the corner") << QPoint(2, 0) << false;
+    QTest::newRow("left edge near the corner") << QPoint(0, 2) << false;
+    QTest::newRow("top edge past the rounding") << QPoint(12, 0) << true;
+    QTest::newRow("left edge past the rounding") << QPoint(0, 12) << true;
+    QTest::newRow("inside the corner rounding") << QPoint(5, 5) << true;
+    QTest::newRow("middle of the top edge") << QPoint(354, 0) << true;
+    QTest::newRow("middle of the bottom edge") << QPoint(354, 580) << true;
+    QTest::newRow("middle of the left edge") << QPoint(0, 290) << true;
+    QTest::newRow("middle of the right edge") << QPoint(707, 290) << true;
+    QTest::newRow("centre") << QPoint(354, 290) << true;
+}
+
+void FrameTest::windowShapeLeavesTheCornersOut()
+{
+    QFETCH(QPoint, point);
+    QFETCH(bool, inside);
+    Calculator calc;
+    QCOMPARE(calc.form().size(), QSize(708, 581));
+    QCOMPARE(calc.form().mask().contains(point), inside);
+    QCOMPARE(calc.form().mask().boundingRect(), QRect(0, 0, 708, 581));
+}
+
+QTEST_MAIN(FrameTest)
+#include "tst_frame.moc"
