@@ -218,14 +218,14 @@ sphere {
 
 // A stack of sheets, each a little askew.
 #case (6)
-  PhotoCamera(<-160, 240, -420>, <0, 8, 20>, 33)
+  PhotoCamera(<-210, 250, -400>, <8, 8, 10>, 40)
   #declare S = 0;
-  #while (S < 7)
+  #while (S < 9)
     box {
-      <-150, S * 3.2, -100>, <150, S * 3.2 + 2.6, 100>
+      <-125, S * 3.4, -85>, <125, S * 3.4 + 2.8, 85>
       texture { SheetSteel rotate 20 * y }
-      rotate (mod(S * 7, 5) - 2) * 1.4 * y
-      translate <mod(S * 3, 4) - 1.5, 0, mod(S * 5, 3) - 1>
+      rotate (mod(S * 7, 5) - 2) * 1.2 * y
+      translate <mod(S * 3, 4) * 1.2 - 1.8, 0, mod(S * 5, 3) * 1.2 - 1.2>
     }
     #declare S = S + 1;
   #end

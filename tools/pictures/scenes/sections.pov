@@ -95,7 +95,21 @@ global_settings {
   Arc(<-29, -27>, 11, 270, 180, 6)
   Arc(<-44, 86>, 4, 0, 180, 6)
   EndLoop()
-  object { OutlineSolid(300, 1.6) BrushedSteel(Steel, x) }
+  // The sawn end is ground across, the rolled faces along the length.
+  #declare AlongLength = BrushedSteel(Steel, z)
+  #declare AcrossEnd = BrushedSteel(Steel * 1.06, x)
+  object {
+    OutlineSolid(300, 1.6)
+    texture {
+      slope -z
+      texture_map {
+        [0.00 AlongLength]
+        [0.80 AlongLength]
+        [0.92 AcrossEnd]
+        [1.00 AcrossEnd]
+      }
+    }
+  }
 #break
 
 // Sheet: an upright plate turned a little to show its edge.
