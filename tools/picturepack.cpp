@@ -1,6 +1,6 @@
 // picturepack: stores PNG pictures decoded, for embedding in the program.
 //
-//   picturepack <out.bin> <out.cpp> <picture.png>...
+//   picturepack <out.bin> <out.cpp> <picture.png>[@RRGGBB]...
 //
 // Decoding a PNG costs about a hundred instructions a pixel, and the window
 // shows some 700 000 pixels of PNG in its first frame. The program embeds
@@ -8,20 +8,25 @@
 // 64-byte aligned in out.bin, which out.cpp includes with .incbin together
 // with a table of names, places and sizes. The pixels are then used where
 // they lie, read-only, without decoding or copying.
-#include <QCoreApplication>
+//
+// A picture given with @RRGGBB always lies over that colour (the window's
+// background picture over the window's own fill): it is stored composited
+// over it, opaque, in three bytes a pixel.
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTextStream>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 4) {
-        std::fprintf(stderr, "usage: picturepack <out.bin> <out.cpp> <picture.png>...\n");
+        std::fprintf(stderr, "usage: picturepack <out.bin> <out.cpp> <picture.png>[@RRGGBB]...\n");
         return 2;
     }
     QFile bin(args[1]);
@@ -32,19 +37,32 @@ int main(int argc, char *argv[])
     QString table;
     QTextStream rows(&table);
     for (qsizetype i = 3; i < args.size(); ++i) {
-        QImage picture(args[i]);
+        const QStringList parts = args[i].split(u'@');
+        QImage picture(parts[0]);
         if (picture.isNull()) {
-            std::fprintf(stderr, "picturepack: cannot read %s\n", qPrintable(args[i]));
+            std::fprintf(stderr, "picturepack: cannot read %s\n", qPrintable(parts[0]));
             return 1;
         }
-        picture.convertTo(QImage::Format_ARGB32_Premultiplied);
+        const bool opaque = parts.size() > 1;
+        if (opaque) {
+            QImage composited(picture.size(), QImage::Format_RGB888);
+            composited.fill(QColor(u'#' + parts[1]));
+            QPainter painter(&composited);
+            painter.drawImage(0, 0, picture);
+            painter.end();
+            picture = composited;
+        } else {
+            picture.convertTo(QImage::Format_ARGB32_Premultiplied);
+        }
+        // Rows as QImage lays them out: 32-bit aligned.
+        const qint64 rowBytes = (qint64(picture.width()) * (opaque ? 3 : 4) + 3) / 4 * 4;
         const qint64 offset = bin.pos();
         for (int y = 0; y < picture.height(); ++y)
-            bin.write(reinterpret_cast<const char *>(picture.constScanLine(y)), qint64(picture.width()) * 4);
+            bin.write(reinterpret_cast<const char *>(picture.constScanLine(y)), rowBytes);
         while (bin.pos() % 64)
             bin.putChar(0);
-        rows << "    {\"" << QFileInfo(args[i]).fileName() << "\", " << offset << ", " << picture.width() << ", "
-             << picture.height() << "},\n";
+        rows << "    {\"" << QFileInfo(parts[0]).fileName() << "\", " << offset << ", " << picture.width() << ", "
+             << picture.height() << ", " << rowBytes << ", " << (opaque ? "true" : "false") << "},\n";
     }
     bin.close();
 

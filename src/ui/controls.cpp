@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "pictures.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -150,8 +152,25 @@ Image::Image(QWidget *parent) : Control(parent) {}
 
 void Image::setPicture(const QPixmap &picture)
 {
+    pending_.clear();
     picture_ = picture;
     update();
+}
+
+void Image::setPictureName(const QString &name)
+{
+    picture_ = QPixmap();
+    pending_ = name;
+    update();
+}
+
+const QPixmap &Image::picture() const
+{
+    if (!pending_.isEmpty()) {
+        picture_ = Picture(pending_);
+        pending_.clear();
+    }
+    return picture_;
 }
 
 void Image::setCenter(bool center)
@@ -182,14 +201,15 @@ bool Image::eventFilter(QObject *watched, QEvent *event)
 
 void Image::paintEvent(QPaintEvent *)
 {
-    if (picture_.isNull())
+    const QPixmap &shown = picture();
+    if (shown.isNull())
         return;
     QPainter painter(this);
     // Integer halves as the picture is placed: a wider picture is cut
     // equally at both ends.
-    const QSize size = picture_.deviceIndependentSize().toSize();
+    const QSize size = shown.deviceIndependentSize().toSize();
     const QPoint at = center_ ? QPoint((width() - size.width()) / 2, (height() - size.height()) / 2) : QPoint();
-    painter.drawPixmap(at, picture_);
+    painter.drawPixmap(at, shown);
 }
 
 Panel::Panel(QWidget *parent) : Control(parent) {}

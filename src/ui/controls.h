@@ -101,7 +101,9 @@ public:
 
     // The control keeps its own copy of the picture.
     void setPicture(const QPixmap &picture);
-    const QPixmap &picture() const { return picture_; }
+    // One of the program's pictures by name, decoded when first shown.
+    void setPictureName(const QString &name);
+    const QPixmap &picture() const;
     // Unscaled at the top-left corner unless centred.
     void setCenter(bool center);
     bool center() const { return center_; }
@@ -113,7 +115,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QPixmap picture_;
+    mutable QPixmap picture_;
+    mutable QString pending_;  // a picture not yet needed
     bool center_ = false;
     bool fillParent_ = false;
 };

@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 
 #include <cstring>
@@ -41,9 +42,14 @@ void InstallFonts()
         face.family = QString::fromLatin1(face.shipped);
         if (families.contains(face.family, Qt::CaseInsensitive))
             continue;
-        for (const char *file : face.files)
-            if (file)
-                QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
+        for (const char *file : face.files) {
+            if (!file)
+                continue;
+            // The font stays where the program holds it: no copy is made.
+            const QResource font(QStringLiteral(":/fonts/") + QLatin1String(file));
+            QFontDatabase::addApplicationFontFromData(
+                QByteArray::fromRawData(reinterpret_cast<const char *>(font.data()), font.size()));
+        }
         families.append(face.family);
     }
 }

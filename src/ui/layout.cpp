@@ -297,7 +297,7 @@ void TForm1::BuildControls()
                 }
                 if constexpr (std::is_same_v<T, ui::Image>) {
                     if (spec.picture)
-                        control->setPicture(ui::Picture(QString::fromLatin1(spec.picture)));
+                        control->setPictureName(QString::fromLatin1(spec.picture));
                     control->setCenter(spec.center);
                     control->setFillParent(spec.fillParent);
                 }

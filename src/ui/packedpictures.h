@@ -1,5 +1,6 @@
-// The PNG pictures as the build stores them decoded (see picturepack):
-// premultiplied ARGB32 rows at an offset into one read-only block.
+// The PNG pictures as the build stores them decoded (see picturepack): rows
+// at an offset into one read-only block, premultiplied ARGB32, or RGB888 for
+// a picture stored composited over the colour it always lies on.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +12,8 @@ struct PackedPicture {
     std::size_t offset;
     int width;
     int height;
+    int bytesPerLine;
+    bool opaque;  // RGB888
 };
 
 extern const PackedPicture kPackedPictures[];
