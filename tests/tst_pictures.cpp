@@ -149,7 +149,14 @@ void PicturesTest::fileFormat()
     } else {
         QVERIFY(bytes.startsWith("\xff\xd8\xff"));
         QVERIFY(!image.hasAlphaChannel());
-        QVERIFY(!image.allGray());
+        // A colour photo: its frame header (baseline or progressive) names
+        // three components.
+        int frame = -1;
+        for (int i = 2; i + 9 < bytes.size() && frame < 0; ++i)
+            if (quint8(bytes[i]) == 0xff && (quint8(bytes[i + 1]) == 0xc0 || quint8(bytes[i + 1]) == 0xc2))
+                frame = i;
+        QVERIFY(frame > 0);
+        QCOMPARE(int(quint8(bytes[frame + 9])), 3);
     }
 }
 
@@ -182,6 +189,8 @@ void PicturesTest::pixel_data()
     exact("background outline left", bg, {0, 300}, QColor(187, 187, 187));
     exact("background outline right", bg, {707, 300}, QColor(187, 187, 187));
     exact("background outline bottom", bg, {354, 580}, QColor(187, 187, 187));
+    exact("background lower edge row 578", bg, {354, 578}, QColor(212, 212, 212), 14);
+    exact("background lower edge row 579", bg, {100, 579}, QColor(200, 200, 200), 14);
     exact("background title band row 3", bg, {100, 3}, white);
     exact("background title band row 45", bg, {600, 45}, white);
     exact("background title band left of the title", bg, {204, 25}, white);
