@@ -1,0 +1,435 @@
+// The five input fields as a person uses them: focus moved by clicks and by
+// Tab, keys typed into the focused field, text arriving from the clipboard.
+#include "windowfixture.h"
+
+#include <QClipboard>
+#include <QtTest>
+
+namespace {
+
+// A point over the text of a kind's menu item, in the window.
+QPoint OnItem(int itemTop) { return {16 + 2 + 40, 154 + itemTop + 16}; }
+constexpr int kPipeItem = 0, kSquareItem = 67, kSheetItem = 166, kBeamItem = 298;
+
+// Named keys of the key scripts below, written in braces: "12{Home}{Delete}",
+// each with the text that a real keyboard gives it (X11 gives Delete the
+// DEL character, Ctrl with a letter the control character of the letter).
+struct NamedKey {
+    const char *name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char *text;
+};
+const NamedKey kNamedKeys[] = {
+    {"Home", Qt::Key_Home, Qt::NoModifier, ""},
+    {"End", Qt::Key_End, Qt::NoModifier, ""},
+    {"Left", Qt::Key_Left, Qt::NoModifier, ""},
+    {"Right", Qt::Key_Right, Qt::NoModifier, ""},
+    {"Delete", Qt::Key_Delete, Qt::NoModifier, "\x7f"},
+    {"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\b"},
+    {"Tab", Qt::Key_Tab, Qt::NoModifier, "\t"},
+    {"Return", Qt::Key_Return, Qt::NoModifier, "\r"},
+    {"Escape", Qt::Key_Escape, Qt::NoModifier, "\x1b"},
+    {"Shift+Home", Qt::Key_Home, Qt::ShiftModifier, ""},
+    {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier, ""},
+    {"Ctrl+A", Qt::Key_A, Qt::ControlModifier, "\x01"},
+    {"Ctrl+C", Qt::Key_C, Qt::ControlModifier, "\x03"},
+    {"Ctrl+H", Qt::Key_H, Qt::ControlModifier, "\x08"},
+    {"Ctrl+V", Qt::Key_V, Qt::ControlModifier, "\x16"},
+    {"Ctrl+X", Qt::Key_X, Qt::ControlModifier, "\x18"},
+    {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier, "\x1a"},
+    {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, "\b"},
+    {"Alt+2", Qt::Key_2, Qt::AltModifier, "2"},
+};
+
+// Types a key script into whatever holds the focus: every character is one
+// key typing it, a name in braces one named key. The keypad's decimal key
+// types ',' as it does under a Russian layout.
+void Type(const Calculator &calc, const QString &script)
+{
+    for (qsizetype i = 0; i < script.size(); ++i) {
+        QWidget *target = calc.focus();
+        QVERIFY(target);
+        const QChar c = script[i];
+        if (c == u'{') {
+            const qsizetype end = script.indexOf(u'}', i);
+            QVERIFY(end > i);
+            const QString name = script.mid(i + 1, end - i - 1);
+            i = end;
+            if (name == QLatin1String("KeypadDecimal")) {
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_Comma, QStringLiteral(","), Qt::KeypadModifier);
+                continue;
+            }
+            const auto named = std::find_if(std::begin(kNamedKeys), std::end(kNamedKeys),
+                                            [&](const NamedKey &k) { return name == QLatin1String(k.name); });
+            QVERIFY2(named != std::end(kNamedKeys), qPrintable(name));
+            QTest::sendKeyEvent(QTest::Click, target, named->key, QString::fromLatin1(named->text), named->modifiers);
+        } else if (c.unicode() < 128) {
+            QTest::keyClick(target, char(c.unicode()));
+        } else {
+            // A key of another layout: its key code is of no concern here.
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
+ui::Edit *Field(const Calculator &calc, const char *name) { return calc.find<ui::Edit>(name); }
+QString Result(const Calculator &calc) { return calc.find<ui::Label>("Label32")->caption(); }
+
+// The pipe of 57 × 3.5, 1 m long, in carbon steel: 4.6 kg.
+void TypePipe(const Calculator &calc)
+{
+    calc.typeInto(Field(calc, "Edit1"), QStringLiteral("57"));
+    calc.typeInto(Field(calc, "Edit2"), QStringLiteral("3.5"));
+    calc.typeInto(Field(calc, "Edit3"), QStringLiteral("1"));
+    QCOMPARE(Result(calc), QStringLiteral("4.6 кг  "));
+}
+
+}  // namespace
+
+class FieldsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enteringAndLeaving_data();
+    void enteringAndLeaving();
+    void typedKeys_data();
+    void typedKeys();
+    void clipboardKeysDoNothing_data();
+    void clipboardKeysDoNothing();
+    void commaGivesTheRightResult_data();
+    void commaGivesTheRightResult();
+    void textFromElsewhereIsNotFiltered_data();
+    void textFromElsewhereIsNotFiltered();
+    void emptyingAFieldComputesNothing_data();
+    void emptyingAFieldComputesNothing();
+    void tabOrder_data();
+    void tabOrder();
+};
+
+void FieldsTest::enteringAndLeaving_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("previous");  // the field before it in the tab order
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("byTab");
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("left");
+    struct Case {
+        const char *name, *text, *entered, *left;
+    };
+    const Case cases[] = {
+        {"a zero is emptied", "0", "", "0"}, {"0.0 stays", "0.0", "0.0", "0.0"}, {"00 stays", "00", "00", "00"},
+        {"0. stays", "0.", "0.", "0."},      {"a point stays", ".", ".", "."},   {"a number stays", "5", "5", "5"},
+        {"10 stays", "10", "10", "10"},
+    };
+    // Edit2 is a dimension of the pipe, Edit3 its length.
+    for (const auto &[field, previous] : {std::pair{"Edit2", "Edit1"}, std::pair{"Edit3", "Edit2"}})
+        for (const Case &c : cases)
+            for (bool byTab : {false, true})
+                QTest::addRow("%s, %s, entered by %s", field, c.name, byTab ? "Tab" : "a click")
+                    << QString::fromLatin1(field) << QString::fromLatin1(previous) << QString::fromLatin1(c.text)
+                    << byTab << QString::fromLatin1(c.entered) << QString::fromLatin1(c.left);
+}
+
+void FieldsTest::enteringAndLeaving()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, previous);
+    QFETCH(QString, text);
+    QFETCH(bool, byTab);
+    QFETCH(QString, entered);
+    QFETCH(QString, left);
+    Calculator calc;
+    auto *edit = Field(calc, qPrintable(field));
+    auto *before = Field(calc, qPrintable(previous));
+    calc.typeInto(edit, QString());
+    QCOMPARE(edit->text(), QString());
+    Type(calc, text);
+    calc.click(before);
+    QCOMPARE(edit->text(), text);
+
+    if (byTab)
+        Type(calc, QStringLiteral("{Tab}"));
+    else
+        calc.click(edit);
+    QVERIFY(edit->hasFocus());
+    QCOMPARE(edit->text(), entered);
+
+    // Leave it the other way.
+    if (byTab)
+        calc.click(before);
+    else
+        QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(!edit->hasFocus());
+    QCOMPARE(edit->text(), left);
+}
+
+void FieldsTest::typedKeys_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    struct Case {
+        const char *name, *keys, *text;
+    };
+    const Case cases[] = {
+        {"digits pass", "90817", "90817"},
+        {"a point passes", "1.5", "1.5"},
+        {"a second point is accepted", "1.2.3", "1.2.3"},
+        {"points alone", "..", ".."},
+        {"latin letters are dropped", "a1b2C", "12"},
+        {"cyrillic letters are dropped", "д1Ж", "1"},
+        {"a minus is dropped", "-5", "5"},
+        {"a plus is dropped", "+5", "5"},
+        {"a space is dropped", "1 2", "12"},
+        {"an exponent is dropped", "1e5E", "15"},
+        {"other signs are dropped", "1/2*3=;", "123"},
+        {"a comma enters a point", "3,5", "3.5"},
+        {"every comma enters a point", "1,2,3", "1.2.3"},
+        {"the keypad's decimal key enters a point", "3{KeypadDecimal}5", "3.5"},
+        {"a sixth character is refused", "123456", "12345"},
+        {"a sixth character is refused inside", "12345{Home}9", "12345"},
+        {"a sixth comma is refused", "12345,", "12345"},
+        {"backspace", "123{Backspace}", "12"},
+        {"backspace to empty", "12{Backspace}{Backspace}", ""},
+        {"backspace inside", "123{Left}{Backspace}", "13"},
+        {"Home and Delete", "123{Home}{Delete}", "23"},
+        {"Left and Delete", "123{Left}{Delete}", "12"},
+        {"Left twice then a digit", "123{Left}{Left}9", "1923"},
+        {"Home, Right then a digit", "123{Home}{Right}4", "1423"},
+        {"End after Home", "123{Home}{End}4", "1234"},
+        {"Delete makes room for a fifth character", "12345{Home}{Delete}6", "62345"},
+        {"a digit replaces the selection", "123{Shift+Home}7", "7"},
+        {"a letter leaves the selection", "123{Shift+Left}x", "123"},
+        {"Ctrl+A selects nothing", "123{Ctrl+A}7", "1237"},
+        {"Ctrl+Z undoes nothing", "12{Ctrl+Z}", "12"},
+        {"Ctrl+Backspace deletes nothing", "12.5{Ctrl+Backspace}", "12.5"},
+        // Ctrl+H types the backspace character itself.
+        {"Ctrl+H is a backspace", "12{Ctrl+H}", "1"},
+        {"Alt with a digit types nothing", "1{Alt+2}", "1"},
+        {"Return and Escape type nothing", "1{Return}{Escape}2", "12"},
+    };
+    for (const Case &c : cases)
+        QTest::newRow(c.name) << QString::fromUtf8(c.keys) << QString::fromUtf8(c.text);
+}
+
+void FieldsTest::typedKeys()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    Calculator calc;
+    auto *field = Field(calc, "Edit1");
+    calc.typeInto(field, QString());
+    Type(calc, keys);
+    QVERIFY(field->hasFocus());
+    QCOMPARE(field->text(), text);
+    // The other fields got nothing.
+    QCOMPARE(Field(calc, "Edit2")->text(), QStringLiteral("0"));
+    QCOMPARE(Field(calc, "Edit4")->text(), QStringLiteral("Edit4"));
+}
+
+void FieldsTest::clipboardKeysDoNothing_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("Ctrl+V pastes nothing") << QStringLiteral("{Ctrl+V}");
+    QTest::newRow("Ctrl+V over a selection pastes nothing") << QStringLiteral("{Shift+Home}{Ctrl+V}");
+    QTest::newRow("Ctrl+C copies nothing") << QStringLiteral("{Shift+Home}{Ctrl+C}");
+    QTest::newRow("Ctrl+X cuts nothing") << QStringLiteral("{Shift+Home}{Ctrl+X}");
+}
+
+void FieldsTest::clipboardKeysDoNothing()
+{
+    QFETCH(QString, keys);
+    Calculator calc;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("77"));
+    auto *field = Field(calc, "Edit2");
+    calc.typeInto(field, QStringLiteral("12"));
+    Type(calc, keys);
+    QCOMPARE(field->text(), QStringLiteral("12"));
+    QCOMPARE(clipboard->text(), QStringLiteral("77"));
+}
+
+void FieldsTest::commaGivesTheRightResult_data()
+{
+    QTest::addColumn<QString>("wall");
+    QTest::newRow("comma key") << QStringLiteral("3,5");
+    QTest::newRow("keypad decimal key") << QStringLiteral("3{KeypadDecimal}5");
+}
+
+void FieldsTest::commaGivesTheRightResult()
+{
+    // The pipe of 57 × 3.5, 1 m long, weighs 4.6 kg; a wall read as 35 mm
+    // would give about ten times as much.
+    QFETCH(QString, wall);
+    Calculator calc;
+    calc.typeInto(Field(calc, "Edit1"), QStringLiteral("57"));
+    calc.typeInto(Field(calc, "Edit2"), QString());
+    Type(calc, wall);
+    QCOMPARE(Field(calc, "Edit2")->text(), QStringLiteral("3.5"));
+    calc.typeInto(Field(calc, "Edit3"), QStringLiteral("1"));
+    QCOMPARE(Result(calc), QStringLiteral("4.6 кг  "));
+}
+
+void FieldsTest::textFromElsewhereIsNotFiltered_data()
+{
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("result");
+    struct Case {
+        const char *name, *field, *inserted, *text, *result;
+    };
+    // The pipe of 57 × 3.5 weighs 4.647279 kg per metre (3.5 × 53.5 × π ×
+    // 7.9 ÷ 1000); an outer diameter of 10000 gives 868.346 kg per metre.
+    const Case cases[] = {
+        {"letters reach the field, nothing is computed", "Edit3", "abc", "abc", "4.6 кг  "},
+        {"two points reach the field, nothing is computed", "Edit3", "1..5", "1..5", "4.6 кг  "},
+        {"a comma stays a comma, nothing is computed", "Edit3", "2,5", "2,5", "4.6 кг  "},
+        {"a number is computed", "Edit3", "2", "2", "9.3 кг  "},
+        // A negative length gives a negative mass, which is no answer.
+        {"a minus reaches the calculation", "Edit3", "-1", "-1", "Ошибка  "},
+        {"the limit holds", "Edit1", "1000000", "10000", "868.3 кг  "},
+        {"the limit holds for letters", "Edit1", "abcdefg", "abcde", "4.6 кг  "},
+    };
+    for (bool paste : {false, true})
+        for (const Case &c : cases)
+            QTest::addRow("%s, %s", paste ? "pasted" : "inserted", c.name)
+                << paste << QString::fromLatin1(c.field) << QString::fromUtf8(c.inserted) << QString::fromUtf8(c.text)
+                << QString::fromUtf8(c.result);
+}
+
+void FieldsTest::textFromElsewhereIsNotFiltered()
+{
+    QFETCH(bool, paste);
+    QFETCH(QString, field);
+    QFETCH(QString, inserted);
+    QFETCH(QString, text);
+    QFETCH(QString, result);
+    Calculator calc;
+    TypePipe(calc);
+    auto *edit = Field(calc, qPrintable(field));
+    calc.click(edit);
+    Type(calc, QStringLiteral("{End}{Shift+Home}"));
+    QCOMPARE(edit->selectedText(), edit->text());
+    // The context menu's Paste and a program inserting text take the
+    // same road into the field.
+    if (paste) {
+        QGuiApplication::clipboard()->setText(inserted);
+        edit->paste();
+    } else {
+        edit->insert(inserted);
+    }
+    QCOMPARE(edit->text(), text);
+    QCOMPARE(Result(calc), result);
+    QCOMPARE(calc.find<ui::Label>("Label32")->fontColor(),
+             result == QStringLiteral("Ошибка  ") ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    // Leaving the field changes nothing more.
+    calc.click(Field(calc, field == QLatin1String("Edit1") ? "Edit2" : "Edit1"));
+    QCOMPARE(edit->text(), text);
+    QCOMPARE(Result(calc), result);
+}
+
+void FieldsTest::emptyingAFieldComputesNothing_data()
+{
+    QTest::addColumn<int>("itemTop");
+    QTest::addColumn<QStringList>("typed");  // rows 0 .. 4, by the field names below
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("emptied");
+    QTest::addColumn<bool>("quantity");
+    // Worked results in carbon steel, mass mode.
+    const QStringList pipe{"", "57", "3.5", "1", ""};
+    QTest::newRow("the pipe's length") << kPipeItem << pipe << QStringLiteral("4.6 кг  ") << QStringLiteral("Edit3")
+                                       << true;
+    QTest::newRow("the pipe's diameter") << kPipeItem << pipe << QStringLiteral("4.6 кг  ") << QStringLiteral("Edit1")
+                                         << false;
+    QTest::newRow("the square's length") << kSquareItem << QStringList{"", "10", "2", "", ""}
+                                         << QStringLiteral("1.6 кг  ") << QStringLiteral("Edit2") << true;
+    QTest::newRow("the number of sheets") << kSheetItem << QStringList{"", "1000", "2000", "2", "3"}
+                                          << QStringLiteral("94.8 кг  ") << QStringLiteral("Edit5") << true;
+    QTest::newRow("the beam's height") << kBeamItem << QStringList{"200", "100", "5.2", "8.4", "1"}
+                                       << QStringLiteral("20.8 кг  ") << QStringLiteral("Edit6") << false;
+}
+
+void FieldsTest::emptyingAFieldComputesNothing()
+{
+    QFETCH(int, itemTop);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, emptied);
+    QFETCH(bool, quantity);
+    const QStringList fields{"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"};
+    Calculator calc;
+    calc.click(OnItem(itemTop));
+    for (int row = 0; row < 5; ++row)
+        if (!typed[row].isEmpty())
+            calc.typeInto(Field(calc, qPrintable(fields[row])), typed[row]);
+    QCOMPARE(Result(calc), shown);
+
+    auto *field = Field(calc, qPrintable(emptied));
+    calc.click(field);
+    QCOMPARE(field->text(), typed[fields.indexOf(emptied)]);
+    // One backspace over the whole text: a shorter number on the way would
+    // compute.
+    Type(calc, QStringLiteral("{End}{Shift+Home}{Backspace}"));
+    QCOMPARE(field->text(), QString());
+    QCOMPARE(Result(calc), shown);
+    // Leaving writes "0": a quantity of "0" computes nothing either, and a
+    // zero dimension would show another result.
+    Type(calc, QStringLiteral("{Tab}"));
+    QCOMPARE(field->text(), QStringLiteral("0"));
+    if (quantity)
+        QCOMPARE(Result(calc), shown);
+    else
+        QVERIFY(Result(calc) != shown);
+}
+
+void FieldsTest::tabOrder_data()
+{
+    QTest::addColumn<int>("itemTop");
+    QTest::addColumn<QStringList>("order");
+    // The shown fields in tab order, then the off-window field.
+    const QStringList two{"Edit1", "Edit2", "Edit4"};
+    const QStringList three{"Edit1", "Edit2", "Edit3", "Edit4"};
+    const QStringList four{"Edit1", "Edit2", "Edit3", "Edit5", "Edit4"};
+    QTest::newRow("Труба") << 0 << three;
+    QTest::newRow("Труба профильная") << 34 << four;
+    QTest::newRow("Квадрат") << 67 << two;
+    QTest::newRow("Круг / Пруток") << 100 << two;
+    QTest::newRow("Уголок") << 133 << four;
+    QTest::newRow("Лист") << 166 << four;
+    QTest::newRow("Лента") << 199 << three;
+    QTest::newRow("Шестигранник") << 232 << two;
+    QTest::newRow("Швеллер") << 265 << four;
+    // Row 0 comes after row 4.
+    QTest::newRow("Балка") << 298 << QStringList{"Edit1", "Edit2", "Edit3", "Edit5", "Edit6", "Edit4"};
+}
+
+void FieldsTest::tabOrder()
+{
+    QFETCH(int, itemTop);
+    QFETCH(QStringList, order);
+    Calculator calc;
+    calc.click(OnItem(itemTop));
+    QCOMPARE(calc.focus(), calc.find("Edit4"));
+    // The off-window field lies right of the window: its caret is never seen.
+    QVERIFY(calc.find("Edit4")->x() >= calc.form().width());
+
+    QString previous;
+    for (const QString &name : order) {
+        Type(calc, QStringLiteral("{Tab}"));
+        QCOMPARE(calc.focus()->objectName(), name);
+        if (name != QLatin1String("Edit4"))
+            QCOMPARE(Field(calc, qPrintable(name))->text(), QString());
+        if (!previous.isEmpty())
+            QCOMPARE(Field(calc, qPrintable(previous))->text(), QStringLiteral("0"));
+        previous = name;
+    }
+    // And round again.
+    Type(calc, QStringLiteral("{Tab}"));
+    QCOMPARE(calc.focus()->objectName(), order.first());
+}
+
+QTEST_MAIN(FieldsTest)
+#include "tst_fields.moc"
