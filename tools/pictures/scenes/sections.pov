@@ -116,12 +116,12 @@ global_settings {
 #case (6)
   FaceCamera() FaceLights()
   OutlineReset()
-  RoundRectLoop(<0, 0>, 124, 172, 1.5, 1)
+  RoundRectLoop(<0, 0>, 138, 178, 1.5, 1)
   object {
-    OutlineSolid(6, 0.8)
-    BrushedSteel(Steel, y)
-    rotate <12, -16, 0>
-    translate <-2, 2, 0>
+    OutlineSolid(7, 0.9)
+    BrushedSteel(Steel, x)
+    rotate <0, 26, 0>
+    translate <-4.5, 0, 0>
   }
 #break
 
