@@ -29,8 +29,8 @@ QByteArray fileBytes(const QString &name)
 
 quint32 bigEndian32(const QByteArray &bytes, int at)
 {
-    return (quint32(quint8(bytes[at])) << 24) | (quint32(quint8(bytes[at + 1])) << 16)
-        | (quint32(quint8(bytes[at + 2])) << 8) | quint32(quint8(bytes[at + 3]));
+    return (quint32(quint8(bytes[at])) << 24) | (quint32(quint8(bytes[at + 1])) << 16) |
+           (quint32(quint8(bytes[at + 2])) << 8) | quint32(quint8(bytes[at + 3]));
 }
 
 QString describe(QRgb pixel)
@@ -100,24 +100,42 @@ void PicturesTest::fileFormat_data()
         const char *name;
         int width, height;
     } pictures[] = {
-        {"background.png", 708, 581},     {"icon.png", 128, 128},
-        {"material-box.png", 175, 35},    {"material-list.png", 175, 181},
-        {"menu-highlight.png", 190, 35},  {"preview-pointer.png", 8, 14},
-        {"toggle-length.png", 122, 35},   {"toggle-mass.png", 122, 35},
-        {"kind-pipe.png", 191, 190},      {"kind-profile-pipe.png", 201, 150},
-        {"kind-square.png", 195, 195},    {"kind-round.png", 196, 196},
-        {"kind-angle.png", 180, 180},     {"kind-sheet.png", 140, 185},
-        {"kind-strip.png", 245, 80},      {"kind-hexagon.png", 191, 165},
-        {"kind-channel.png", 201, 112},   {"kind-beam.png", 140, 152},
-        {"result-box.png", 169, 102},     {"result-box-area.png", 169, 120},
-        {"toggle-sheet-mass.png", 141, 35}, {"toggle-sheet-area.png", 141, 35},
-        {"photo-pipe.jpg", 108, 109},     {"photo-profile-pipe.jpg", 108, 109},
-        {"photo-square.jpg", 108, 109},   {"photo-round.jpg", 108, 109},
-        {"photo-angle.jpg", 108, 109},    {"photo-sheet.jpg", 108, 81},
-        {"photo-strip.jpg", 108, 108},    {"photo-hexagon.jpg", 108, 109},
-        {"photo-channel.jpg", 108, 109},  {"photo-beam.jpg", 108, 109},
-        {"close.png", 16, 16},            {"close-hover.png", 16, 16},
-        {"minimise.png", 8, 2},           {"minimise-hover.png", 8, 2},
+        {"background.png", 708, 581},
+        {"icon.png", 128, 128},
+        {"material-box.png", 175, 35},
+        {"material-list.png", 175, 181},
+        {"menu-highlight.png", 190, 35},
+        {"preview-pointer.png", 8, 14},
+        {"toggle-length.png", 122, 35},
+        {"toggle-mass.png", 122, 35},
+        {"kind-pipe.png", 191, 190},
+        {"kind-profile-pipe.png", 201, 150},
+        {"kind-square.png", 195, 195},
+        {"kind-round.png", 196, 196},
+        {"kind-angle.png", 180, 180},
+        {"kind-sheet.png", 140, 185},
+        {"kind-strip.png", 245, 80},
+        {"kind-hexagon.png", 191, 165},
+        {"kind-channel.png", 201, 112},
+        {"kind-beam.png", 140, 152},
+        {"result-box.png", 169, 102},
+        {"result-box-area.png", 169, 120},
+        {"toggle-sheet-mass.png", 141, 35},
+        {"toggle-sheet-area.png", 141, 35},
+        {"photo-pipe.jpg", 108, 109},
+        {"photo-profile-pipe.jpg", 108, 109},
+        {"photo-square.jpg", 108, 109},
+        {"photo-round.jpg", 108, 109},
+        {"photo-angle.jpg", 108, 109},
+        {"photo-sheet.jpg", 108, 81},
+        {"photo-strip.jpg", 108, 108},
+        {"photo-hexagon.jpg", 108, 109},
+        {"photo-channel.jpg", 108, 109},
+        {"photo-beam.jpg", 108, 109},
+        {"close.png", 16, 16},
+        {"close-hover.png", 16, 16},
+        {"minimise.png", 8, 2},
+        {"minimise-hover.png", 8, 2},
     };
     for (const auto &p : pictures)
         QTest::newRow(p.name) << QString::fromLatin1(p.name) << p.width << p.height;
@@ -168,10 +186,8 @@ void PicturesTest::pixel_data()
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<int>("tolerance");
 
-    const auto exact = [](const QByteArray &row, const char *name, QPoint at, QColor colour,
-                          int tolerance = 0) {
-        QTest::newRow(row.constData())
-            << QString::fromLatin1(name) << at << Look::Exact << colour << tolerance;
+    const auto exact = [](const QByteArray &row, const char *name, QPoint at, QColor colour, int tolerance = 0) {
+        QTest::newRow(row.constData()) << QString::fromLatin1(name) << at << Look::Exact << colour << tolerance;
     };
     const auto look = [](const QByteArray &row, const char *name, QPoint at, Look kind) {
         QTest::newRow(row.constData()) << QString::fromLatin1(name) << at << kind << QColor() << 0;
@@ -439,10 +455,9 @@ void PicturesTest::pixel()
     const QString seen = describe(p);
     switch (look) {
     case Look::Exact: {
-        const bool close = std::abs(qRed(p) - colour.red()) <= tolerance
-            && std::abs(qGreen(p) - colour.green()) <= tolerance
-            && std::abs(qBlue(p) - colour.blue()) <= tolerance
-            && std::abs(qAlpha(p) - colour.alpha()) <= tolerance;
+        const bool close =
+            std::abs(qRed(p) - colour.red()) <= tolerance && std::abs(qGreen(p) - colour.green()) <= tolerance &&
+            std::abs(qBlue(p) - colour.blue()) <= tolerance && std::abs(qAlpha(p) - colour.alpha()) <= tolerance;
         QVERIFY2(close, qPrintable(seen + " instead of " + describe(colour.rgba())));
         break;
     }
@@ -538,17 +553,14 @@ void PicturesTest::toggle()
     const QImage image = load(name);
     for (int y = 0; y < image.height(); ++y)
         for (int x = border; x < border + 4; ++x)
-            QVERIFY2(image.pixel(x, y) == qRgb(255, 255, 255),
-                     qPrintable(QStringLiteral("border at %1,%2 is %3")
-                                    .arg(x)
-                                    .arg(y)
-                                    .arg(describe(image.pixel(x, y)))));
+            QVERIFY2(
+                image.pixel(x, y) == qRgb(255, 255, 255),
+                qPrintable(QStringLiteral("border at %1,%2 is %3").arg(x).arg(y).arg(describe(image.pixel(x, y)))));
 
     const QRect left(3, 4, border - 6, 27), right(border + 7, 4, image.width() - border - 10, 27);
     const auto isGreen = [](QRgb p) { return qGreen(p) > qRed(p) + 40 && qGreen(p) > qBlue(p) + 60; };
     const auto isGrey = [](QRgb p) {
-        return std::abs(qRed(p) - qGreen(p)) < 6 && std::abs(qGreen(p) - qBlue(p)) < 6 && qRed(p) < 140
-            && qRed(p) > 50;
+        return std::abs(qRed(p) - qGreen(p)) < 6 && std::abs(qGreen(p) - qBlue(p)) < 6 && qRed(p) < 140 && qRed(p) > 50;
     };
     const auto isWhite = [](QRgb p) { return qRed(p) > 225 && qGreen(p) > 225 && qBlue(p) > 225; };
     const auto share = [&](const QRect &r, auto test) {
@@ -584,10 +596,9 @@ void PicturesTest::toggle()
 void PicturesTest::photo_data()
 {
     QTest::addColumn<QString>("name");
-    const char *photos[] = {"photo-pipe.jpg",   "photo-profile-pipe.jpg", "photo-square.jpg",
-                            "photo-round.jpg",  "photo-angle.jpg",        "photo-sheet.jpg",
-                            "photo-strip.jpg",  "photo-hexagon.jpg",      "photo-channel.jpg",
-                            "photo-beam.jpg"};
+    const char *photos[] = {"photo-pipe.jpg",    "photo-profile-pipe.jpg", "photo-square.jpg", "photo-round.jpg",
+                            "photo-angle.jpg",   "photo-sheet.jpg",        "photo-strip.jpg",  "photo-hexagon.jpg",
+                            "photo-channel.jpg", "photo-beam.jpg"};
     for (const char *p : photos)
         QTest::newRow(p) << QString::fromLatin1(p);
 }

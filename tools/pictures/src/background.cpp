@@ -57,8 +57,8 @@ public:
         const qreal across = d + 12, thick = 4;
         for (int side : {-1, 1}) {
             QRectF plate = horizontalPipe
-                ? QRectF(at.x() + (side < 0 ? -thick - 0.5 : 0.5), at.y() - across / 2, thick, across)
-                : QRectF(at.x() - across / 2, at.y() + (side < 0 ? -thick - 0.5 : 0.5), across, thick);
+                               ? QRectF(at.x() + (side < 0 ? -thick - 0.5 : 0.5), at.y() - across / 2, thick, across)
+                               : QRectF(at.x() - across / 2, at.y() + (side < 0 ? -thick - 0.5 : 0.5), across, thick);
             p.drawRect(plate);
         }
         // Bolt heads sticking out beyond the plates.
@@ -85,10 +85,10 @@ public:
         p.drawPolygon(t.map(body));
         p.drawPolygon(t.map(QPolygonF(QRectF(-len - 3, -half - 2, 3, 2 * half + 4))));
         p.drawPolygon(t.map(QPolygonF(QRectF(len, -half - 2, 3, 2 * half + 4))));
-        p.drawPolygon(t.map(QPolygonF(QRectF(-6, -half - 10, 12, 10))));   // bonnet
-        p.drawPolygon(t.map(QPolygonF(QRectF(-1.5, -half - 24, 3, 14))));  // stem
+        p.drawPolygon(t.map(QPolygonF(QRectF(-6, -half - 10, 12, 10))));            // bonnet
+        p.drawPolygon(t.map(QPolygonF(QRectF(-1.5, -half - 24, 3, 14))));           // stem
         p.drawPolygon(t.map(QPolygonF(QRectF(-d * 0.9, -half - 28, d * 1.8, 4))));  // wheel
-        p.drawPolygon(t.map(QPolygonF(QRectF(-3, -half - 30, 6, 8))));  // wheel hub
+        p.drawPolygon(t.map(QPolygonF(QRectF(-3, -half - 30, 6, 8))));              // wheel hub
     }
 
     // A pressure gauge on a short stem above or below a horizontal pipe.
@@ -225,8 +225,7 @@ void drawFooter(QPainter &p, const Fonts &fonts)
 {
     // The seller's name, blue and underlined like a link.
     const QColor link(0, 142, 195);
-    fillTextInk(p, pixelFont(fonts.sans, 13), QStringLiteral("МеталлДемо"),
-                QRectF(110, 550, 78, 12), link);
+    fillTextInk(p, pixelFont(fonts.sans, 13), QStringLiteral("МеталлДемо"), QRectF(110, 550, 78, 12), link);
     p.fillRect(110, 562, 78, 1, link);
 
     // The company name in grey, on the name's baseline.
@@ -299,10 +298,10 @@ QImage drawBackground(const Fonts &fonts)
     p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 9.5, 9.5);
 
     // The title and the material caption.
-    fillTextInk(p, pixelFont(fonts.serif, 24), QStringLiteral("Калькулятор металлопроката"),
-                QRectF(205, 15, 299, 21), Qt::black);
-    fillTextInk(p, pixelFont(fonts.sansBold, 14, true), QStringLiteral("Материал"),
-                QRectF(22, 75, 68, 13), QColor(81, 81, 81));
+    fillTextInk(p, pixelFont(fonts.serif, 24), QStringLiteral("Калькулятор металлопроката"), QRectF(205, 15, 299, 21),
+                Qt::black);
+    fillTextInk(p, pixelFont(fonts.sansBold, 14, true), QStringLiteral("Материал"), QRectF(22, 75, 68, 13),
+                QColor(81, 81, 81));
 
     drawFooter(p, fonts);
     return image;

@@ -15,8 +15,7 @@ const QColor kListBlue(146, 214, 255);
 const QColor kListBorder(79, 166, 223);
 
 // A rectangle with separately rounded corners (radius 0 for a square corner).
-QPainterPath roundedCorners(const QRectF &r, qreal topLeft, qreal topRight, qreal bottomRight,
-                            qreal bottomLeft)
+QPainterPath roundedCorners(const QRectF &r, qreal topLeft, qreal topRight, qreal bottomRight, qreal bottomLeft)
 {
     QPainterPath path;
     path.moveTo(r.left() + topLeft, r.top());
@@ -25,13 +24,11 @@ QPainterPath roundedCorners(const QRectF &r, qreal topLeft, qreal topRight, qrea
         path.arcTo(QRectF(r.right() - 2 * topRight, r.top(), 2 * topRight, 2 * topRight), 90, -90);
     path.lineTo(r.right(), r.bottom() - bottomRight);
     if (bottomRight > 0)
-        path.arcTo(QRectF(r.right() - 2 * bottomRight, r.bottom() - 2 * bottomRight,
-                          2 * bottomRight, 2 * bottomRight),
+        path.arcTo(QRectF(r.right() - 2 * bottomRight, r.bottom() - 2 * bottomRight, 2 * bottomRight, 2 * bottomRight),
                    0, -90);
     path.lineTo(r.left() + bottomLeft, r.bottom());
     if (bottomLeft > 0)
-        path.arcTo(QRectF(r.left(), r.bottom() - 2 * bottomLeft, 2 * bottomLeft, 2 * bottomLeft),
-                   270, -90);
+        path.arcTo(QRectF(r.left(), r.bottom() - 2 * bottomLeft, 2 * bottomLeft, 2 * bottomLeft), 270, -90);
     path.lineTo(r.left(), r.top() + topLeft);
     if (topLeft > 0)
         path.arcTo(QRectF(r.left(), r.top(), 2 * topLeft, 2 * topLeft), 180, -90);
@@ -116,8 +113,7 @@ QImage drawPreviewPointer()
     return pointer;
 }
 
-QImage drawToggle(const Fonts &fonts, const QString &left, const QString &right, bool leftActive,
-                  bool wide)
+QImage drawToggle(const Fonts &fonts, const QString &left, const QString &right, bool leftActive, bool wide)
 {
     const int w = wide ? 141 : 122, h = 35;
     const int border = wide ? 80 : 60;  // first column of the four-pixel border
@@ -130,8 +126,7 @@ QImage drawToggle(const Fonts &fonts, const QString &left, const QString &right,
     const QRectF rightRect(border + 4, 0.5, w - border - 4.5, h - 1);
 
     const auto segment = [&](const QRectF &r, bool first, bool active) {
-        const QPainterPath shape = first ? roundedCorners(r, 6, 0, 0, 6)
-                                         : roundedCorners(r, 0, 6, 6, 0);
+        const QPainterPath shape = first ? roundedCorners(r, 6, 0, 0, 6) : roundedCorners(r, 0, 6, 6, 0);
         QLinearGradient fill(0, 0, 0, h);
         QColor edge;
         if (active) {

@@ -98,8 +98,7 @@ QImage drawIcon(const Fonts &fonts)
     QFont digits = pixelFont(fonts.condensedBold, 17, true);
     p.setFont(digits);
     p.setPen(QColor(40, 52, 36));
-    p.drawText(lcd.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("128.5"));
+    p.drawText(lcd.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("128.5"));
 
     // Four columns of keys in five rows; the right column holds the signs,
     // the last key is the orange equals.
@@ -124,10 +123,9 @@ QImage drawIcon(const Fonts &fonts)
     // Digit marks on the light keys: small dark dots keep them readable at 16 px.
     QFont keyFont = pixelFont(fonts.sansBold, 8, true);
     p.setFont(keyFont);
-    const QStringList labels = {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
-                                QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
-                                QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                QStringLiteral("0"), QStringLiteral("."), QStringLiteral("C")};
+    const QStringList labels = {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("4"),
+                                QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("1"), QStringLiteral("2"),
+                                QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("."), QStringLiteral("C")};
     for (int row = 1; row < 5; ++row) {
         for (int col = 0; col < 3; ++col) {
             const QRectF r(left + col * (kw + gapX), top + row * (kh + gapY), kw, kh);

@@ -27,17 +27,16 @@ struct Rendered {
 
 // The cross-sections, in the order of the profile kinds.
 constexpr Rendered kSections[] = {
-    {"kind-pipe", 191, 190},     {"kind-profile-pipe", 201, 150}, {"kind-square", 195, 195},
-    {"kind-round", 196, 196},    {"kind-angle", 180, 180},        {"kind-sheet", 140, 185},
-    {"kind-strip", 245, 80},     {"kind-hexagon", 191, 165},      {"kind-channel", 201, 112},
-    {"kind-beam", 140, 152},
+    {"kind-pipe", 191, 190},    {"kind-profile-pipe", 201, 150}, {"kind-square", 195, 195}, {"kind-round", 196, 196},
+    {"kind-angle", 180, 180},   {"kind-sheet", 140, 185},        {"kind-strip", 245, 80},   {"kind-hexagon", 191, 165},
+    {"kind-channel", 201, 112}, {"kind-beam", 140, 152},
 };
 
 // The preview photos, in the same order.
 constexpr Rendered kPhotos[] = {
-    {"photo-pipe", 108, 109},    {"photo-profile-pipe", 108, 109}, {"photo-square", 108, 109},
-    {"photo-round", 108, 109},   {"photo-angle", 108, 109},        {"photo-sheet", 108, 81},
-    {"photo-strip", 108, 108},   {"photo-hexagon", 108, 109},      {"photo-channel", 108, 109},
+    {"photo-pipe", 108, 109},  {"photo-profile-pipe", 108, 109}, {"photo-square", 108, 109},
+    {"photo-round", 108, 109}, {"photo-angle", 108, 109},        {"photo-sheet", 108, 81},
+    {"photo-strip", 108, 108}, {"photo-hexagon", 108, 109},      {"photo-channel", 108, 109},
     {"photo-beam", 108, 109},
 };
 
@@ -87,8 +86,7 @@ int main(int argc, char *argv[])
     ok &= write(out, "material-list.png", drawMaterialList());
     ok &= write(out, "menu-highlight.png", drawMenuHighlight());
     ok &= write(out, "preview-pointer.png", drawPreviewPointer());
-    const QString length = QStringLiteral("Длина"), mass = QStringLiteral("Масса"),
-                  area = QStringLiteral("Площадь");
+    const QString length = QStringLiteral("Длина"), mass = QStringLiteral("Масса"), area = QStringLiteral("Площадь");
     ok &= write(out, "toggle-length.png", drawToggle(fonts, length, mass, true, false));
     ok &= write(out, "toggle-mass.png", drawToggle(fonts, length, mass, false, false));
     ok &= write(out, "toggle-sheet-mass.png", drawToggle(fonts, area, mass, false, true));
@@ -106,8 +104,7 @@ int main(int argc, char *argv[])
             const QString file = QString::fromLatin1(r.name) + ".png";
             const QImage section = finishSection(QImage(renders.filePath(file)), r.width, r.height);
             if (section.isNull()) {
-                std::fprintf(stderr, "draw-pictures: render %s missing or of the wrong size\n",
-                             qPrintable(file));
+                std::fprintf(stderr, "draw-pictures: render %s missing or of the wrong size\n", qPrintable(file));
                 ok = false;
                 continue;
             }

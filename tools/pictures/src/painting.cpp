@@ -5,8 +5,8 @@
 #include <QTransform>
 
 #include <algorithm>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -32,8 +32,8 @@ bool loadFonts(Fonts &fonts, QString *missing)
     fonts.sans = addFont(liberation + "LiberationSans-Regular.ttf", missing);
     fonts.sansBold = addFont(liberation + "LiberationSans-Bold.ttf", missing);
     fonts.condensedBold = addFont(dejavu + "DejaVuSansCondensed-Bold.ttf", missing);
-    return !fonts.serif.isEmpty() && !fonts.sans.isEmpty() && !fonts.sansBold.isEmpty()
-        && !fonts.condensedBold.isEmpty();
+    return !fonts.serif.isEmpty() && !fonts.sans.isEmpty() && !fonts.sansBold.isEmpty() &&
+           !fonts.condensedBold.isEmpty();
 }
 
 QFont pixelFont(const QString &family, qreal pixelSize, bool bold)
@@ -109,8 +109,7 @@ QPainterPath fittedTextPath(const QFont &font, const QString &text, const QRectF
     return fit.map(path);
 }
 
-void fillTextInk(QPainter &painter, const QFont &font, const QString &text, const QRectF &box,
-                 const QColor &colour)
+void fillTextInk(QPainter &painter, const QFont &font, const QString &text, const QRectF &box, const QColor &colour)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

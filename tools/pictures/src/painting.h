@@ -13,9 +13,9 @@ class QPainter;
 // The free faces that the pictures use, loaded from Debian's font files so
 // that the result does not depend on what fontconfig would pick.
 struct Fonts {
-    QString serif;     // Liberation Serif
-    QString sans;      // Liberation Sans
-    QString sansBold;  // Liberation Sans Bold
+    QString serif;          // Liberation Serif
+    QString sans;           // Liberation Sans
+    QString sansBold;       // Liberation Sans Bold
     QString condensedBold;  // DejaVu Sans Condensed Bold
 };
 
@@ -36,8 +36,7 @@ QPainterPath textPath(const QFont &font, const QString &text, qreal letterSpacin
 // Fills the text so that its ink (the outlines themselves, not the line box)
 // spans exactly the box: the size comes from the box height, the letter
 // spacing makes up the width, a last small scale corrects what is left.
-void fillTextInk(QPainter &painter, const QFont &font, const QString &text, const QRectF &box,
-                 const QColor &colour);
+void fillTextInk(QPainter &painter, const QFont &font, const QString &text, const QRectF &box, const QColor &colour);
 
 // The path of a text fitted to the box as fillTextInk draws it.
 QPainterPath fittedTextPath(const QFont &font, const QString &text, const QRectF &box);

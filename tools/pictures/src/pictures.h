@@ -22,8 +22,7 @@ QImage drawPreviewPointer();
 
 // A mode switch of two segments. The narrow ones are 122 wide with the border
 // between the segments at columns 60..63, the wide ones 141 wide with it at 80..83.
-QImage drawToggle(const Fonts &fonts, const QString &left, const QString &right, bool leftActive,
-                  bool wide);
+QImage drawToggle(const Fonts &fonts, const QString &left, const QString &right, bool leftActive, bool wide);
 
 // The result panel with its white value box; the box's frame spans columns
 // 21..147 and the rows from valueTop to valueTop + 31.

@@ -7,8 +7,8 @@
 
 QImage finishSection(const QImage &render, int width, int height)
 {
-    if (render.isNull() || render.width() % width != 0 || render.height() % height != 0
-        || render.width() / width != render.height() / height)
+    if (render.isNull() || render.width() % width != 0 || render.height() % height != 0 ||
+        render.width() / width != render.height() / height)
         return {};
     QImage straight = render.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // Renders may be made at a multiple of the size; averaging the premultiplied
@@ -29,8 +29,8 @@ QImage finishSection(const QImage &render, int width, int height)
 
 QImage finishPhoto(const QImage &render, int width, int height)
 {
-    if (render.isNull() || render.width() % width != 0 || render.height() % height != 0
-        || render.width() / width != render.height() / height)
+    if (render.isNull() || render.width() % width != 0 || render.height() % height != 0 ||
+        render.width() / width != render.height() / height)
         return {};
     // A photo has no transparency: whatever the render left open is white ground.
     QImage photo(render.size(), QImage::Format_RGB32);
