@@ -1,0 +1,462 @@
+// The material box and its list, driven by clicks and a moving pointer:
+// opening it, the clicks that close it and those that leave it open, the
+// look of its rows under the pointer, and what choosing a material does to
+// the box and the result.
+#include "windowfixture.h"
+
+#include <QtTest>
+
+#include <array>
+
+namespace {
+
+// The list hangs at 112, 96 once opened; its rows are 16 px apart from 4.
+constexpr QPoint kListAt(112, 96);
+QPoint InList(int x, int y) { return kListAt + QPoint(x, y); }
+// A point of a row (1 = top) in the list, in window coordinates.
+QPoint RowPoint(int row, int dy = 7) { return InList(86, 4 + 16 * (row - 1) + dy); }
+// The right end of a row, where no caption reaches.
+QPoint RowEnd(int row) { return InList(168, 4 + 16 * (row - 1) + 7); }
+
+// Colours on screen, compared without their alpha.
+constexpr QRgb Rgb24(int r, int g, int b) { return qRgb(r, g, b) & 0xFFFFFF; }
+constexpr QRgb kListBlue = Rgb24(146, 214, 255);
+constexpr QRgb kHover = Rgb24(79, 166, 223);
+constexpr QRgb kItemText = Rgb24(98, 85, 122);
+
+// A point of the background that no control covers.
+constexpr QPoint kBackground(300, 120);
+
+struct MaterialRow {
+    const char *name;   // in the box, after two spaces
+    const char *shown;  // 20 m of 20 mm square bar: 8 dm³, so 8 × the density in kg
+};
+// The list from top to bottom, which is the order of the material ids.
+const std::array<MaterialRow, 11> kMaterials{{
+    {"Углеродная сталь", "63.2 кг  "},   // 7.9
+    {"Нержавеющая сталь", "63.6 кг  "},  // 7.95
+    {"Аллюминий", "21.6 кг  "},          // 2.6989
+    {"Титан", "36.3 кг  "},              // 4.54
+    {"Медь", "71.4 кг  "},               // 8.92
+    {"Никель", "71.2 кг  "},             // 8.902
+    {"Чугун", "57.6 кг  "},              // 7.2
+    {"Нихром", "68.0 кг  "},             // 8.5
+    {"Латунь", "69.6 кг  "},             // 8.7
+    {"Бронза", "64.0 кг  "},             // 8.0
+    {"Свинец", "90.7 кг  "},             // 11.3415
+}};
+
+class Window : public Calculator {
+public:
+    QWidget *list() const { return find("Panel1"); }
+    ui::Label *box() const { return find<ui::Label>("Label1"); }
+    ui::Label *result() const { return find<ui::Label>("Label32"); }
+    ui::Edit *field(const char *name) const { return find<ui::Edit>(name); }
+
+    void open() const { click(box()); }
+    // Puts the pointer at a place in the window. A move to where the pointer
+    // already is reports nothing: come from one pixel away.
+    void moveTo(QPoint at) const
+    {
+        pointAt(at + QPoint(1, 0));
+        pointAt(at);
+    }
+    QRgb pixel(QPoint at) const { return grab().pixel(at) & 0xFFFFFF; }
+
+    // A 57 × 3.5 mm pipe, 1 m long: 4.6 kg in carbon steel.
+    void typePipe() const
+    {
+        typeInto(field("Edit1"), QStringLiteral("57"));
+        typeInto(field("Edit2"), QStringLiteral("3.5"));
+        typeInto(field("Edit3"), QStringLiteral("1"));
+    }
+};
+
+bool HasPixel(const QImage &shot, const QRect &area, QRgb colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if ((shot.pixel(x, y) & 0xFFFFFF) == colour)
+                return true;
+    return false;
+}
+
+// The captions are drawn smoothed: some of their pixels come close to the
+// text colour, not all of them reach it. Close means near in every channel
+// and still with the colour's violet cast, which no grey has.
+bool HasPixelNear(const QImage &shot, const QRect &area, QRgb colour)
+{
+    constexpr int kTolerance = 30;
+    const int cast = qBlue(colour) - qGreen(colour);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = shot.pixel(x, y);
+            if (qAbs(qRed(p) - qRed(colour)) <= kTolerance && qAbs(qGreen(p) - qGreen(colour)) <= kTolerance &&
+                qAbs(qBlue(p) - qBlue(colour)) <= kTolerance && qBlue(p) - qGreen(p) >= cast / 2)
+                return true;
+        }
+    return false;
+}
+
+QString Rgb(QRgb colour)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(qRed(colour)).arg(qGreen(colour)).arg(qBlue(colour));
+}
+
+#define COMPARE_PIXEL(actual, expected)                                                                                \
+    QVERIFY2((actual) == (expected), qPrintable(Rgb(actual) + QStringLiteral(" instead of ") + Rgb(expected)))
+
+}  // namespace
+
+class MaterialListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opening_data();
+    void opening();
+    void openingAgainKeepsItOpen();
+    void inFrontOfTheMenuAndThePreview();
+    void clicksThatClose_data();
+    void clicksThatClose();
+    void clicksThatLeaveItOpen_data();
+    void clicksThatLeaveItOpen();
+    void firstRowIsHighlightedUntilThePointerLeavesIt();
+    void rowUnderThePointer_data();
+    void rowUnderThePointer();
+    void choosingRecomputesTheResult();
+    void choosingAfterAResetComputesNothing();
+    void choosingWithTheWallEmptiedComputesNothing();
+    void choosingTheSameMaterialAgain();
+    void everyRow_data();
+    void everyRow();
+    void bottomRowIsWhollyInside();
+};
+
+void MaterialListTest::opening_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("the name") << QPoint(150, 80);
+    QTest::newRow("the arrow") << QPoint(270, 80);
+}
+
+void MaterialListTest::opening()
+{
+    QFETCH(QPoint, at);
+    Window calc;
+    calc.click(at);
+    QVERIFY(calc.list()->isVisible());
+    QCOMPARE(calc.list()->pos(), kListAt);
+    // It hangs from the box, over its lowest rows, and shows its rows.
+    QCOMPARE(calc.form().childAt(RowPoint(1)), calc.find("Label21"));
+    QCOMPARE(calc.form().childAt(150, 97)->parentWidget(), calc.list());
+    const QImage shot = calc.grab();
+    QVERIFY(HasPixelNear(shot, QRect(RowPoint(2) - QPoint(80, 6), QSize(160, 12)), kItemText));
+    COMPARE_PIXEL(shot.pixel(RowEnd(2)) & 0xFFFFFF, kListBlue);
+    // Opening changes nothing else.
+    QCOMPARE(calc.box()->caption(), QStringLiteral("  Углеродная сталь"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("0.00 кг  "));
+    QCOMPARE(calc.focus(), calc.find("Edit4"));
+}
+
+void MaterialListTest::openingAgainKeepsItOpen()
+{
+    Window calc;
+    calc.open();
+    calc.open();
+    QVERIFY(calc.list()->isVisible());
+    calc.click(QPoint(270, 80));
+    QVERIFY(calc.list()->isVisible());
+    QCOMPARE(calc.list()->pos(), kListAt);
+}
+
+void MaterialListTest::inFrontOfTheMenuAndThePreview()
+{
+    Window calc;
+    calc.open();
+    // Over the menu panel and its items.
+    QWidget *over = calc.form().childAt(150, 200);
+    QVERIFY(over);
+    QCOMPARE(over->parentWidget(), calc.list());
+    // The preview of an item left of the list comes up behind it: the
+    // bronze row's end is light blue, not the preview's white.
+    calc.moveTo(calc.centreOf(calc.find("Label6")));
+    QVERIFY(calc.find("Panel3")->isVisible());
+    const QPoint bronzeEnd = RowEnd(10);
+    QVERIFY(calc.find("Panel3")->geometry().contains(bronzeEnd));
+    QCOMPARE(calc.form().childAt(bronzeEnd), calc.find("Label31"));
+    COMPARE_PIXEL(calc.pixel(bronzeEnd), kListBlue);
+}
+
+void MaterialListTest::clicksThatClose_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("background") << kBackground;
+    QTest::newRow("background by the footer") << QPoint(300, 520);
+    QTest::newRow("drawing") << QPoint(400, 250);
+    QTest::newRow("result box") << QPoint(520, 500);
+    QTest::newRow("title") << QPoint(610, 214);
+    QTest::newRow("menu panel right of the items") << QPoint(200, 300);
+    QTest::newRow("menu panel below the items") << QPoint(100, 495);
+    const std::array<const char *, 10> items{"Label2", "Label3", "Label4", "Label5",  "Label6",
+                                             "Label7", "Label8", "Label9", "Label10", "Label11"};
+    const std::array<int, 10> tops{0, 34, 67, 100, 133, 166, 199, 232, 265, 298};
+    // The menu items' centres lie left of the open list.
+    for (std::size_t i = 0; i < items.size(); ++i)
+        QTest::addRow("menu item %s", items[i]) << QPoint(16 + 2 + 88, 154 + tops[i] + 16);
+    QTest::newRow("length zone") << QPoint(596, 80);
+    QTest::newRow("mass zone") << QPoint(660, 80);
+    for (int row = 1; row <= 11; ++row)
+        QTest::addRow("list row %d", row) << RowPoint(row);
+}
+
+void MaterialListTest::clicksThatClose()
+{
+    QFETCH(QPoint, at);
+    Window calc;
+    calc.open();
+    QVERIFY(calc.list()->isVisible());
+    calc.click(at);
+    QVERIFY(!calc.list()->isVisible());
+    // Closing leaves it where it hung.
+    QCOMPARE(calc.list()->pos(), kListAt);
+}
+
+void MaterialListTest::clicksThatLeaveItOpen_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("field, row 1") << QPoint(432, 391);
+    QTest::newRow("field, row 2") << QPoint(432, 425);
+    QTest::newRow("field, row 3") << QPoint(432, 463);
+    QTest::newRow("caption, row 1") << QPoint(350, 388);
+    QTest::newRow("caption, row 2") << QPoint(350, 424);
+    QTest::newRow("caption, row 3") << QPoint(350, 460);
+    QTest::newRow("result") << QPoint(600, 441);
+    QTest::newRow("total caption") << QPoint(597, 410);
+    QTest::newRow("footer year") << QPoint(60, 554);
+    QTest::newRow("toggle between its zones") << QPoint(628, 80);
+    QTest::newRow("highlight left of the selected item") << QPoint(16, 170);
+    QTest::newRow("the box, again") << QPoint(150, 80);
+    // The list's own background: between two rows, beside them, below the
+    // last one.
+    QTest::newRow("list, between rows 1 and 2") << InList(80, 18);
+    QTest::newRow("list, between rows 10 and 11") << InList(80, 162);
+    QTest::newRow("list, right of the rows") << InList(175, 60);
+    QTest::newRow("list, above the first row") << InList(80, 1);
+}
+
+void MaterialListTest::clicksThatLeaveItOpen()
+{
+    QFETCH(QPoint, at);
+    Window calc;
+    calc.open();
+    calc.click(at);
+    QVERIFY(calc.list()->isVisible());
+    QCOMPARE(calc.list()->pos(), kListAt);
+    // Nothing is chosen.
+    QCOMPARE(calc.box()->caption(), QStringLiteral("  Углеродная сталь"));
+}
+
+void MaterialListTest::firstRowIsHighlightedUntilThePointerLeavesIt()
+{
+    Window calc;
+    calc.open();
+    // Carbon steel looks pointed at, though the pointer is on the box.
+    COMPARE_PIXEL(calc.pixel(RowEnd(1)), kHover);
+    COMPARE_PIXEL(calc.pixel(RowEnd(2)), kListBlue);
+
+    // Pointing at another row highlights that one too; leaving it does not
+    // take the first row's highlight away.
+    calc.moveTo(RowPoint(3));
+    COMPARE_PIXEL(calc.pixel(RowEnd(3)), kHover);
+    COMPARE_PIXEL(calc.pixel(RowEnd(1)), kHover);
+    calc.moveTo(RowPoint(4));
+    COMPARE_PIXEL(calc.pixel(RowEnd(3)), kListBlue);
+    COMPARE_PIXEL(calc.pixel(RowEnd(4)), kHover);
+    COMPARE_PIXEL(calc.pixel(RowEnd(1)), kHover);
+
+    // Once the pointer has been on the first row and left it, it looks like
+    // the others, also after the list is closed and opened again.
+    calc.moveTo(RowPoint(1));
+    COMPARE_PIXEL(calc.pixel(RowEnd(1)), kHover);
+    calc.moveTo(RowPoint(2));
+    COMPARE_PIXEL(calc.pixel(RowEnd(1)), kListBlue);
+    COMPARE_PIXEL(calc.pixel(RowEnd(2)), kHover);
+    calc.moveTo(kBackground);
+    COMPARE_PIXEL(calc.pixel(RowEnd(2)), kListBlue);
+    calc.click(kBackground);
+    calc.open();
+    for (int row = 1; row <= 11; ++row)
+        COMPARE_PIXEL(calc.pixel(RowEnd(row)), kListBlue);
+}
+
+void MaterialListTest::rowUnderThePointer_data()
+{
+    QTest::addColumn<int>("row");
+    for (int row = 1; row <= 11; ++row)
+        QTest::addRow("row %d", row) << row;
+}
+
+void MaterialListTest::rowUnderThePointer()
+{
+    QFETCH(int, row);
+    Window calc;
+    calc.open();
+    // Take the first row's start-up highlight away first.
+    calc.moveTo(RowPoint(1));
+    calc.moveTo(kBackground);
+
+    calc.moveTo(RowPoint(row, 3));
+    const QImage shot = calc.grab();
+    // The whole row is filled, its caption stays readable on it, the rows
+    // around it are not.
+    const QRect rowRect(InList(1, 4 + 16 * (row - 1)), QSize(172, 14));
+    COMPARE_PIXEL(shot.pixel(rowRect.topRight()) & 0xFFFFFF, kHover);
+    COMPARE_PIXEL(shot.pixel(rowRect.bottomLeft()) & 0xFFFFFF, kHover);
+    QVERIFY(HasPixelNear(shot, rowRect, kItemText));
+    if (row > 1)
+        COMPARE_PIXEL(shot.pixel(RowEnd(row - 1)) & 0xFFFFFF, kListBlue);
+    if (row < 11)
+        COMPARE_PIXEL(shot.pixel(RowEnd(row + 1)) & 0xFFFFFF, kListBlue);
+    // The focus stays where it was.
+    QCOMPARE(calc.focus(), calc.find("Edit4"));
+
+    calc.moveTo(kBackground);
+    COMPARE_PIXEL(calc.pixel(RowEnd(row)), kListBlue);
+    COMPARE_PIXEL(calc.pixel(rowRect.topRight()), kListBlue);
+}
+
+void MaterialListTest::choosingRecomputesTheResult()
+{
+    Window calc;
+    calc.typePipe();
+    QCOMPARE(calc.result()->caption(), QStringLiteral("4.6 кг  "));
+    calc.open();
+    calc.click(RowPoint(11));
+    QVERIFY(!calc.list()->isVisible());
+    QCOMPARE(calc.box()->caption(), QStringLiteral("  Свинец"));
+    // 3.5 × 53.5 × π × 11.3415 ÷ 1000 = 6.67 kg a metre.
+    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
+    QCOMPARE(calc.result()->fontColor(), QColor(0, 0, 0));
+    QCOMPARE(calc.field("Edit2")->text(), QStringLiteral("3.5"));
+    // The focus stays in the field typed in last.
+    QCOMPARE(calc.focus(), calc.field("Edit3"));
+}
+
+void MaterialListTest::choosingAfterAResetComputesNothing()
+{
+    Window calc;
+    calc.typePipe();
+    // Selecting the pipe again puts every field back to "0".
+    calc.click(calc.find("Label2"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("0.00 кг  "));
+    calc.open();
+    calc.click(RowPoint(11));
+    QCOMPARE(calc.box()->caption(), QStringLiteral("  Свинец"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("0.00 кг  "));
+    QCOMPARE(calc.field("Edit2")->text(), QStringLiteral("0"));
+    // The material is kept for what is typed next.
+    calc.typePipe();
+    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
+}
+
+void MaterialListTest::choosingWithTheWallEmptiedComputesNothing()
+{
+    Window calc;
+    calc.typePipe();
+    // Empty the wall at one stroke: nothing is computed.
+    calc.click(calc.field("Edit2"));
+    calc.key(Qt::Key_End);
+    calc.key(Qt::Key_Home, Qt::ShiftModifier);
+    calc.key(Qt::Key_Delete);
+    QCOMPARE(calc.field("Edit2")->text(), QString());
+    QCOMPARE(calc.result()->caption(), QStringLiteral("4.6 кг  "));
+
+    calc.open();
+    calc.click(RowPoint(11));
+    QCOMPARE(calc.box()->caption(), QStringLiteral("  Свинец"));
+    // The result keeps the steel value; the field stays empty and focused.
+    QCOMPARE(calc.result()->caption(), QStringLiteral("4.6 кг  "));
+    QCOMPARE(calc.field("Edit2")->text(), QString());
+    QCOMPARE(calc.focus(), calc.field("Edit2"));
+    // Typing the wall again computes with lead.
+    calc.type(QStringLiteral("3.5"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
+}
+
+void MaterialListTest::choosingTheSameMaterialAgain()
+{
+    Window calc;
+    calc.typePipe();
+    calc.open();
+    calc.click(RowPoint(1));
+    QVERIFY(!calc.list()->isVisible());
+    QCOMPARE(calc.box()->caption(), QStringLiteral("  Углеродная сталь"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("4.6 кг  "));
+    QCOMPARE(calc.field("Edit2")->text(), QStringLiteral("3.5"));
+
+    calc.open();
+    calc.click(RowPoint(11));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
+    calc.open();
+    calc.click(RowPoint(11));
+    QCOMPARE(calc.box()->caption(), QStringLiteral("  Свинец"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
+    QCOMPARE(calc.result()->fontColor(), QColor(0, 0, 0));
+}
+
+void MaterialListTest::everyRow_data()
+{
+    QTest::addColumn<int>("row");
+    for (int row = 1; row <= 11; ++row)
+        QTest::addRow("row %d, %s", row, kMaterials[static_cast<std::size_t>(row) - 1].name) << row;
+}
+
+void MaterialListTest::everyRow()
+{
+    QFETCH(int, row);
+    const MaterialRow &material = kMaterials[static_cast<std::size_t>(row) - 1];
+    Window calc;
+    // A 20 mm square bar, 20 m long.
+    calc.click(calc.find("Label4"));
+    calc.typeInto(calc.field("Edit1"), QStringLiteral("20"));
+    calc.typeInto(calc.field("Edit2"), QStringLiteral("20"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("63.2 кг  "));
+
+    calc.open();
+    // The row's caption as the list shows it: one leading space.
+    auto *item = qobject_cast<ui::Label *>(calc.form().childAt(RowPoint(row)));
+    QVERIFY(item);
+    QCOMPARE(item->caption(), QStringLiteral(" ") + QString::fromUtf8(material.name));
+    calc.click(RowPoint(row));
+    QVERIFY(!calc.list()->isVisible());
+    QCOMPARE(calc.box()->caption(), QStringLiteral("  ") + QString::fromUtf8(material.name));
+    QCOMPARE(calc.result()->caption(), QString::fromUtf8(material.shown));
+    // The box shows the name in white on its blue.
+    QVERIFY(HasPixel(calc.grab(), calc.box()->geometry(), Rgb24(255, 255, 255)));
+}
+
+void MaterialListTest::bottomRowIsWhollyInside()
+{
+    Window calc;
+    calc.open();
+    const QRect panel = calc.list()->rect();
+    for (QWidget *item : calc.list()->findChildren<ui::Label *>())
+        QVERIFY2(panel.contains(item->geometry()), qPrintable(item->objectName()));
+    // The list's picture reaches below the bottom row: its lower half is drawn
+    // in the list's blue with lead's caption on it.
+    const QRect lead(InList(1, 164), QSize(172, 14));
+    const QImage shot = calc.grab();
+    const QRect lowerHalf(lead.left(), lead.top() + 7, lead.width(), 7);
+    QVERIFY(HasPixelNear(shot, lowerHalf, kItemText));
+    COMPARE_PIXEL(shot.pixel(RowEnd(11) + QPoint(0, 5)) & 0xFFFFFF, kListBlue);
+    // And below it the list's edge, then the menu panel again.
+    QVERIFY(calc.list()->geometry().bottom() >= lead.bottom() + 1);
+
+    // A click on its lower half chooses lead.
+    calc.click(RowPoint(11, 12));
+    QVERIFY(!calc.list()->isVisible());
+    QCOMPARE(calc.box()->caption(), QStringLiteral("  Свинец"));
+}
+
+QTEST_MAIN(MaterialListTest)
+#include "tst_materiallist.moc"
