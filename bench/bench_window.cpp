@@ -1,0 +1,187 @@
+// The real window on the offscreen platform: how long a typed digit takes to
+// reach the result label, and how long the two windows take to be created
+// and the main one to be shown.
+#include "application.h"
+#include "mainunit.h"
+#include "picunit.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct Windows {
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm2> form2;
+
+    // As the program does it: the main window first, then the picture store,
+    // then the main window is shown. Returns once the window is on screen.
+    void create()
+    {
+        form1 = std::make_unique<TForm1>();
+        form2 = std::make_unique<TForm2>();
+        form1->show();
+        while (!form1->windowHandle()->isExposed())
+            QCoreApplication::processEvents();
+    }
+    void destroy()
+    {
+        form2.reset();
+        form1.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+};
+
+void ClickInto(TForm1 &form, ui::Edit *field)
+{
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, field->mapTo(&form, field->rect().center()));
+}
+
+// Replaces the text of a field by typing, as a person would.
+void TypeInto(TForm1 &form, ui::Edit *field, const QString &keys)
+{
+    ClickInto(form, field);
+    QTest::keyClick(field, Qt::Key_End);
+    while (!field->text().isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, keys);
+}
+
+// The first windows of the process, as at start-up: nothing of them has
+// been created or drawn before. Run once, before anything else.
+void FirstCreateAndShowWindows(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Windows windows;
+        windows.create();
+        state.PauseTiming();
+        if (!windows.form1->isVisible())
+            state.SkipWithError("the main window is not shown");
+        windows.destroy();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(FirstCreateAndShowWindows)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
+
+// The pipe 57 × 3.5 mm: a digit typed after the length of 1 m makes it 12 m,
+// a backspace makes it 1 m again; each keystroke computes a new result.
+void TypedDigitToResult(benchmark::State &state)
+{
+    Windows windows;
+    windows.create();
+    TForm1 &form = *windows.form1;
+    TypeInto(form, InputEdit(1), QStringLiteral("57"));
+    TypeInto(form, InputEdit(2), QStringLiteral("3.5"));
+    ui::Edit *quantity = InputEdit(metal::Kind(metal::pkPipe).quantityRow);
+    TypeInto(form, quantity, QStringLiteral("1"));
+    QCoreApplication::processEvents();
+
+    const QString one = form.Label32->caption();
+    QTest::keyClick(quantity, Qt::Key_2);
+    const QString twelve = form.Label32->caption();
+    QTest::keyClick(quantity, Qt::Key_Backspace);
+    if (one == twelve || form.Label32->caption() != one) {
+        state.SkipWithError("typing does not change the result");
+        return;
+    }
+
+    bool typed = false;
+    for (auto _ : state) {
+        if (typed)
+            QTest::keyClick(quantity, Qt::Key_Backspace);
+        else
+            QTest::keyClick(quantity, Qt::Key_2);
+        typed = !typed;
+        if (form.Label32->caption() != (typed ? twelve : one)) {
+            state.SkipWithError("the result did not follow the keystroke");
+            break;
+        }
+        // Paint events and the like are left for outside the measured time.
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.SetLabel((one + QStringLiteral(" / ") + twelve).toStdString());
+    windows.destroy();
+}
+BENCHMARK(TypedDigitToResult)->Unit(benchmark::kMicrosecond);
+
+// The same keystroke until the window has painted the new result.
+void TypedDigitToPaintedResult(benchmark::State &state)
+{
+    Windows windows;
+    windows.create();
+    TForm1 &form = *windows.form1;
+    TypeInto(form, InputEdit(1), QStringLiteral("57"));
+    TypeInto(form, InputEdit(2), QStringLiteral("3.5"));
+    ui::Edit *quantity = InputEdit(metal::Kind(metal::pkPipe).quantityRow);
+    TypeInto(form, quantity, QStringLiteral("1"));
+    QCoreApplication::processEvents();
+
+    const QString one = form.Label32->caption();
+    bool typed = false;
+    for (auto _ : state) {
+        QTest::keyClick(quantity, typed ? Qt::Key_Backspace : Qt::Key_2);
+        typed = !typed;
+        form.Label32->repaint();
+        if ((form.Label32->caption() == one) == typed) {
+            state.SkipWithError("the result did not follow the keystroke");
+            break;
+        }
+    }
+    windows.destroy();
+}
+BENCHMARK(TypedDigitToPaintedResult)->Unit(benchmark::kMicrosecond);
+
+// Both windows created and the main one shown, each time afresh.
+void CreateAndShowWindows(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Windows windows;
+        windows.create();
+        state.PauseTiming();
+        if (!windows.form1->isVisible())
+            state.SkipWithError("the main window is not shown");
+        windows.destroy();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(CreateAndShowWindows)->Unit(benchmark::kMillisecond);
+
+// The offscreen platform cannot shape the window and says so each time a
+// window is created; nothing else is kept from the output.
+QtMessageHandler gPreviousHandler = nullptr;
+
+void QuietAboutWindowMasks(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("does not support setting window masks")))
+        return;
+    if (gPreviousHandler)
+        gPreviousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    gPreviousHandler = qInstallMessageHandler(QuietAboutWindowMasks);
+    ui::PrepareApplication();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
