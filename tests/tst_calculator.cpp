@@ -180,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(NoAnswer, ErrorResults, testing::ValuesIn(kErrorResults
 // double, every operation of the formula carried out exactly and rounded to
 // nearest-even at 64 significant bits (53 for w and the result, where they
 // are stored as doubles), √3 rounded correctly to 64 bits, and the result
-// rounded to tenths by the same rule as FormatResult.
+// rounded to tenths by the same rule as FormatResult. The search program and
+// the recomputation are under tools/precision.
 struct PrecisionRow {
     const char *name;
     ProfileKind kind;
@@ -206,6 +207,8 @@ const PrecisionRow kPrecisionResults[] = {
      {"0", "3.846", ".3499", "70683", "0"}, "2328146.1 м  ", "2328146.0"},
     {"ProfilePipeMass", pkProfilePipe, mtCarbonSteel, kMass,
      {"0", "622.9", "220.5", "141.2", "625"}, "782230.3 кг  ", "782230.4"},
+    {"ProfilePipeLengthCastIron", pkProfilePipe, mtCastIron, kLength,
+     {"0", "105.7", "851.8", "78.75", "45.36"}, "0.1 м  ", "0.0"},
     // 1.5 × 1.5 × 7.9 ÷ 1000 × 2000 is 35.55 in decimals.
     {"SquareMass", pkSquare, mtCarbonSteel, kMass,
      {"0", "1.5", "2000", "0", "0"}, "35.5 кг  ", "35.6"},
