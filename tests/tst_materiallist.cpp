@@ -402,6 +402,21 @@ void MaterialListTest::choosingTheSameMaterialAgain()
     QCOMPARE(calc.box()->caption(), QStringLiteral("  Свинец"));
     QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
     QCOMPARE(calc.result()->fontColor(), QColor(0, 0, 0));
+
+    // It is computed afresh, not left alone: a length typed while nothing
+    // was computed shows once the same material is chosen again (two metres
+    // of 6.67 kg).
+    RecalcEnabled = false;
+    calc.click(calc.field("Edit3"));
+    calc.key(Qt::Key_End);
+    calc.key(Qt::Key_Backspace);
+    calc.type(QStringLiteral("2"));
+    RecalcEnabled = true;
+    QCOMPARE(calc.field("Edit3")->text(), QStringLiteral("2"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
+    calc.open();
+    calc.click(RowPoint(11));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("13.3 кг  "));
 }
 
 void MaterialListTest::everyRow_data()
