@@ -11,7 +11,7 @@
 //
 // A picture given with @RRGGBB always lies over that colour (the window's
 // background picture over the window's own fill): it is stored composited
-// over it, opaque, in three bytes a pixel.
+// over it, opaque: drawing it is then a plain copy.
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
         }
         const bool opaque = parts.size() > 1;
         if (opaque) {
-            QImage composited(picture.size(), QImage::Format_RGB888);
+            QImage composited(picture.size(), QImage::Format_RGB32);
             composited.fill(QColor(u'#' + parts[1]));
             QPainter painter(&composited);
             painter.drawImage(0, 0, picture);
@@ -54,8 +54,7 @@ int main(int argc, char *argv[])
         } else {
             picture.convertTo(QImage::Format_ARGB32_Premultiplied);
         }
-        // Rows as QImage lays them out: 32-bit aligned.
-        const qint64 rowBytes = (qint64(picture.width()) * (opaque ? 3 : 4) + 3) / 4 * 4;
+        const qint64 rowBytes = qint64(picture.width()) * 4;
         const qint64 offset = bin.pos();
         for (int y = 0; y < picture.height(); ++y)
             bin.write(reinterpret_cast<const char *>(picture.constScanLine(y)), rowBytes);

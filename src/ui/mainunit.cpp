@@ -43,6 +43,10 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window)
     setWindowTitle(QStringLiteral("Калькулятор металлопроката"));
     QFont windowFont(ui::FontFamily("Tahoma"));
     windowFont.setPixelSize(11);
+    // At these pixel sizes hinting hardly changes a glyph and leaves every
+    // advance as it is, but analysing the faces for it costs the first frame
+    // several milliseconds: the window's text is drawn unhinted.
+    windowFont.setHintingPreference(QFont::PreferNoHinting);
     setFont(windowFont);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(ui::kButtonFace));
