@@ -12,15 +12,6 @@ constexpr std::array<const char *, 10> kItems{"Label2", "Label3", "Label4", "Lab
                                               "Label7", "Label8", "Label9", "Label10", "Label11"};
 constexpr std::array<const char *, 5> kFields{"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"};
 
-bool HasPixel(const QImage &shot, const QRect &area, const QColor &colour)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (shot.pixelColor(x, y).rgb() == colour.rgb())
-                return true;
-    return false;
-}
-
 }  // namespace
 
 class EndToEndTest : public QObject {

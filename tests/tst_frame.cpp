@@ -69,15 +69,6 @@ bool ShowsPicture(const QImage &shot, QPoint at, const QImage &picture)
     return compared > 0;
 }
 
-bool HasPixel(const QImage &shot, const QRect &area, const QColor &colour)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (shot.pixelColor(x, y).rgb() == colour.rgb())
-                return true;
-    return false;
-}
-
 using StorePicture = StoreImage TForm2::*;
 
 }  // namespace

@@ -72,15 +72,6 @@ public:
     }
 };
 
-bool HasPixel(const QImage &shot, const QRect &area, QRgb colour)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if ((shot.pixel(x, y) & 0xFFFFFF) == colour)
-                return true;
-    return false;
-}
-
 // The captions are drawn smoothed: some of their pixels come close to the
 // text colour, not all of them reach it. Close means near in every channel
 // and still with the colour's violet cast, which no grey has.

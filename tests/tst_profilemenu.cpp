@@ -157,15 +157,6 @@ QPoint CentredIn(const QRect &control, const QSize &picture)
            QPoint((control.width() - picture.width()) / 2, (control.height() - picture.height()) / 2);
 }
 
-bool HasPixel(const QImage &shot, const QRect &area, const QColor &colour)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (shot.pixelColor(x, y).rgb() == colour.rgb())
-                return true;
-    return false;
-}
-
 // The rows of a label's own drawing that carry ink, drawn without anything
 // beneath it, grouped into bands of consecutive rows.
 struct Ink {

@@ -26,15 +26,6 @@ QStringList FacesFor(const QString &face)
     return {face, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
 }
 
-bool HasPixel(const QImage &shot, const QRect &area, QRgb colour)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if ((shot.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))
-                return true;
-    return false;
-}
-
 // A control's rectangle in window coordinates.
 QRect InWindow(const Calculator &calc, const QWidget *control)
 {

@@ -68,3 +68,13 @@ void Calculator::key(Qt::Key key, Qt::KeyboardModifiers modifiers) const
 }
 
 QImage Calculator::grab() const { return form1_->grab().toImage(); }
+
+bool HasPixel(const QImage &shot, const QRect &area, QColor colour)
+{
+    const QRect inside = area & shot.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if ((shot.pixel(x, y) & 0xFFFFFF) == (colour.rgb() & 0xFFFFFF))
+                return true;
+    return false;
+}

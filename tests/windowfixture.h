@@ -10,6 +10,9 @@
 
 #include <memory>
 
+// Whether some pixel inside the area of a grab has the colour.
+bool HasPixel(const QImage &shot, const QRect &area, QColor colour);
+
 class Calculator {
 public:
     Calculator();

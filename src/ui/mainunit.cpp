@@ -71,7 +71,7 @@ void TForm1::FormCreate()
     Label34->setCaption(QStringLiteral("2009-") + QString::number(QDate::currentDate().year()));
     // 2. Numbers are parsed and shown with '.' whatever the locale says; only
     //    the thousands separator is the user's, read here once.
-    groupSeparator_ = QLocale::system().groupSeparator();
+    groupSeparator_ = QLocale::system().groupSeparator().toStdString();
     // 3, 4. The pipe is the selected kind.
     setcolorsfont();
     Label2->setFontColor(QColor(kSelectedItem));
@@ -135,7 +135,7 @@ void TForm1::Calculate(ProfileKind id)
         texts[r] = std::string_view(utf8[r].constData(), static_cast<std::size_t>(utf8[r].size()));
     }
     const double value = CalculateResult(id, texts, Densities[CurrentMaterial], MassMode);
-    const ResultText result = FormatResult(value, groupSeparator_.toStdString());
+    const ResultText result = FormatResult(value, groupSeparator_);
     Label32->setFontColor(QColor(result.error ? kResultError : kResultNumber));
     Label32->setCaption(QString::fromStdString(result.text));
     if (Label32->caption() != QString::fromUtf8(kErrorText))

@@ -23,6 +23,7 @@
 #include "controls.h"
 
 #include <array>
+#include <string>
 #include <variant>
 
 class TForm2;
@@ -134,9 +135,6 @@ public:
     void Label12Click(ui::Control *Sender);
     void Label13Click(ui::Control *Sender);
 
-    // The thousands separator of the user's locale, read once at start-up.
-    const QString &groupSeparator() const { return groupSeparator_; }
-
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -157,7 +155,7 @@ private:
     int OldLeft = 0;
     int OldTop = 0;
 
-    QString groupSeparator_;
+    std::string groupSeparator_;  // of the user's locale, read once at start-up
     bool shown_ = false;
 };
 
