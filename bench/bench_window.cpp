@@ -70,6 +70,18 @@ void FirstCreateAndShowWindows(benchmark::State &state)
 }
 BENCHMARK(FirstCreateAndShowWindows)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
 
+// The pipe 57 × 3.5 mm, 1 m long, typed into the window; returns its
+// quantity field.
+ui::Edit *TypePipe(TForm1 &form)
+{
+    TypeInto(form, InputEdit(1), QStringLiteral("57"));
+    TypeInto(form, InputEdit(2), QStringLiteral("3.5"));
+    ui::Edit *quantity = InputEdit(metal::Kind(metal::pkPipe).quantityRow);
+    TypeInto(form, quantity, QStringLiteral("1"));
+    QCoreApplication::processEvents();
+    return quantity;
+}
+
 // The pipe 57 × 3.5 mm: a digit typed after the length of 1 m makes it 12 m,
 // a backspace makes it 1 m again; each keystroke computes a new result.
 void TypedDigitToResult(benchmark::State &state)
@@ -77,11 +89,7 @@ void TypedDigitToResult(benchmark::State &state)
     Windows windows;
     windows.create();
     TForm1 &form = *windows.form1;
-    TypeInto(form, InputEdit(1), QStringLiteral("57"));
-    TypeInto(form, InputEdit(2), QStringLiteral("3.5"));
-    ui::Edit *quantity = InputEdit(metal::Kind(metal::pkPipe).quantityRow);
-    TypeInto(form, quantity, QStringLiteral("1"));
-    QCoreApplication::processEvents();
+    ui::Edit *quantity = TypePipe(form);
 
     const QString one = form.Label32->caption();
     QTest::keyClick(quantity, Qt::Key_2);
@@ -119,11 +127,7 @@ void TypedDigitToPaintedResult(benchmark::State &state)
     Windows windows;
     windows.create();
     TForm1 &form = *windows.form1;
-    TypeInto(form, InputEdit(1), QStringLiteral("57"));
-    TypeInto(form, InputEdit(2), QStringLiteral("3.5"));
-    ui::Edit *quantity = InputEdit(metal::Kind(metal::pkPipe).quantityRow);
-    TypeInto(form, quantity, QStringLiteral("1"));
-    QCoreApplication::processEvents();
+    ui::Edit *quantity = TypePipe(form);
 
     const QString one = form.Label32->caption();
     bool typed = false;
