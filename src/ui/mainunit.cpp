@@ -93,12 +93,23 @@ void TForm1::FormCreate()
 
 void TForm1::FormShow() { Edit4->setFocus(); }
 
+void TForm1::setVisible(bool visible)
+{
+    // Placed before its native window exists, which is then created where
+    // it belongs: moving a window once created races the window manager's
+    // placement of it, and Qt can be left believing a position the window
+    // is not at (every place it reports to screen readers is then off).
+    if (visible && !shown_) {
+        if (const QScreen *desktop = screen())
+            move(desktop->availableGeometry().center() - rect().center());
+    }
+    QWidget::setVisible(visible);
+}
+
 void TForm1::showEvent(QShowEvent *event)
 {
     if (!shown_) {
         shown_ = true;
-        if (const QScreen *desktop = screen())
-            move(desktop->availableGeometry().center() - rect().center());
         FormShow();
     }
     QWidget::showEvent(event);

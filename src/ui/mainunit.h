@@ -82,6 +82,8 @@ public:
     void FormCreate();
     void FormShow();
     void setcolorsfont();
+    // Shown the first time, the window is centred on the desktop.
+    void setVisible(bool visible) override;
 
     // The calculation.
     void EditCalcChange(ui::Edit *Sender);
