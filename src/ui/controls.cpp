@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "accessibility.h"
 #include "pictures.h"
 
 #include <QInputMethodEvent>
@@ -40,9 +41,19 @@ void Control::mouseDoubleClickEvent(QMouseEvent *event) { mousePressEvent(event)
 
 void Control::enterEvent(QEnterEvent *) { emit mouseEntered(); }
 
+void Control::setSpokenName(const QString &name)
+{
+    if (name == spokenName_)
+        return;
+    spokenName_ = name;
+    NotifyNameChanged(this);
+}
+
+QString Control::spokenName() const { return spokenName_.isEmpty() ? toolTip() : spokenName_; }
+
 void Control::leaveEvent(QEvent *) { emit mouseLeft(); }
 
-Label::Label(QWidget *parent) : Control(parent) {}
+Label::Label(QWidget *parent) : Control(parent) { setAccessibleRole(QAccessible::StaticText); }
 
 void Label::setCaption(const QString &caption)
 {
@@ -54,6 +65,16 @@ void Label::setCaption(const QString &caption)
     shown_.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     adjustToCaption();
     update();
+    NotifyCaptionChanged(this);
+}
+
+void Label::setBuddy(QWidget *buddy)
+{
+    buddy_ = buddy;
+    if (auto *edit = qobject_cast<Edit *>(buddy))
+        edit->labelledBy_ = this;
+    else if (auto *control = qobject_cast<Control *>(buddy))
+        control->labelledBy_ = this;
 }
 
 void Label::setFontColor(QColor color)

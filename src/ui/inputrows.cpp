@@ -1,4 +1,5 @@
 // The five input rows, the mode toggle and the result block.
+#include "accessibility.h"
 #include "mainunit.h"
 #include "picunit.h"
 
@@ -33,6 +34,7 @@ void SwitchMode(bool mass)
         form.Label18->setCaption(QString::fromUtf8(TotalCaption(mass)));
     }
     form.ClearResult();
+    ui::NotifyChoicesChanged(&form);
 }
 
 }  // namespace
@@ -107,6 +109,13 @@ void ApplyModeToggleImage(ProfileKind kind)
         toggle->setPicture((MassMode ? Form2->Image15 : Form2->Image16).picture());
     else
         toggle->setPicture((MassMode ? Form2->Image2 : Form2->Image1).picture());
+    NameModeZones(kind);
+}
+
+void NameModeZones(ProfileKind kind)
+{
+    Form1->Label12->setSpokenName(kind == pkSheet ? QStringLiteral("Площадь") : QStringLiteral("Длина"));
+    Form1->Label13->setSpokenName(QStringLiteral("Масса"));
 }
 
 void TForm1::SetEdits(ProfileKind id)

@@ -1,6 +1,7 @@
 // The designed layout of the main window: one row per control, in creation
 // order (a later control lies over an earlier one), and the loop that builds
 // them. Per-kind and per-material texts come from the catalogue.
+#include "accessibility.h"
 #include "fonts.h"
 #include "mainunit.h"
 #include "pictures.h"
@@ -44,6 +45,13 @@ struct TForm1::ControlSpec {
     bool opaque = false;
     QRgb background = ui::kButtonFace;
     const char *toolTip = nullptr;
+    // For screen readers: what the control is (labels are read by their
+    // text unless they say otherwise; a picture without a role only
+    // decorates), the name of one that shows no text and has no tool tip,
+    // and for a choice, when it is the current one.
+    QAccessible::Role role = QAccessible::NoRole;
+    const char *spokenName = nullptr;
+    bool (*current)(const ui::Control &) = nullptr;
     // Notifications.
     ControlHandler click = nullptr;
     ControlHandler mouseEnter = nullptr;
@@ -59,6 +67,8 @@ struct TForm1::ControlSpec {
 
 namespace {
 constexpr Qt::CursorShape kHand = Qt::PointingHandCursor;
+// The seller, as the footer of the background shows the name.
+constexpr const char *kSellerName = "МеталлДемо";
 }  // namespace
 
 #define CONTROL(n) .control = &TForm1::n, .name = #n
@@ -96,13 +106,15 @@ const std::vector<TForm1::ControlSpec> &TForm1::Layout()
          .fillParent = true, .click = &TForm1::Image1Click, .mouseDown = &TForm1::Image1MouseDown,
          .mouseMove = &TForm1::Image1MouseMove, .mouseUp = &TForm1::Image1MouseUp},
         {CONTROL(Image2), .place = {112, 64, 177, 35}, .style = &handPicture, .picture = "material-box.png",
-         .click = &TForm1::Image2Click},
+         .role = QAccessible::ButtonDropDown, .spokenName = "Материал", .click = &TForm1::Image2Click},
         {CONTROL(Label1), .place = {112, 63, 145, 35},
          .text = " " + QString::fromUtf8(Material(mtCarbonSteel).listCaption), .style = &boxText,
-         .click = &TForm1::Label1Click},
+         .role = QAccessible::ButtonDropDown, .click = &TForm1::Label1Click},
         {CONTROL(Image5), .place = {568, 62, 123, 36}, .style = &handPicture},
-        {CONTROL(Label12), .place = {568, 62, 57, 35}, .style = &toggleZone, .click = &TForm1::Label12Click},
-        {CONTROL(Label13), .place = {631, 62, 60, 35}, .style = &toggleZone, .click = &TForm1::Label13Click},
+        {CONTROL(Label12), .place = {568, 62, 57, 35}, .style = &toggleZone, .role = QAccessible::RadioButton,
+         .current = [](const ui::Control &) { return !MassMode; }, .click = &TForm1::Label12Click},
+        {CONTROL(Label13), .place = {631, 62, 60, 35}, .style = &toggleZone, .role = QAccessible::RadioButton,
+         .current = [](const ui::Control &) { return MassMode; }, .click = &TForm1::Label13Click},
         {CONTROL(Label14), .place = {215, 380, 151, 17}, .text = row(1), .style = &rowCaption},
         {CONTROL(Label15), .place = {229, 416, 137, 17}, .text = row(2), .style = &rowCaption},
         {CONTROL(Label16), .place = {296, 452, 70, 17}, .text = QStringLiteral("Длина, мм"), .style = &rowCaption},
@@ -117,20 +129,22 @@ const std::vector<TForm1::ControlSpec> &TForm1::Layout()
          .style = &rowCaption},
         {CONTROL(Label20), .place = {215, 344, 151, 17}, .shown = false, .text = row(1), .style = &rowCaption},
         {CONTROL(Image8), .place = {680, 6, 25, 25}, .style = &handPicture, .toolTip = "Закрыть",
-         .click = &TForm1::Image8Click, .mouseEnter = &TForm1::Image8MouseEnter,
+         .role = QAccessible::PushButton, .click = &TForm1::Image8Click, .mouseEnter = &TForm1::Image8MouseEnter,
          .mouseLeave = &TForm1::Image8MouseLeave},
-        {CONTROL(Image9), .place = {110, 548, 83, 17}, .style = &handPicture, .click = &TForm1::Image9Click},
+        {CONTROL(Image9), .place = {110, 548, 83, 17}, .style = &handPicture, .role = QAccessible::Link,
+         .spokenName = kSellerName, .click = &TForm1::Image9Click},
         {CONTROL(Image10), .place = {660, 8, 20, 25}, .style = &handPicture, .center = true, .toolTip = "Свернуть",
-         .click = &TForm1::Image10Click, .mouseEnter = &TForm1::Image10MouseEnter,
+         .role = QAccessible::PushButton, .click = &TForm1::Image10Click, .mouseEnter = &TForm1::Image10MouseEnter,
          .mouseLeave = &TForm1::Image10MouseLeave},
         {CONTROL(Label32), .place = {536, 430, 129, 23}, .text = QStringLiteral("0.00"), .style = &result},
         {CONTROL(Image11), .place = {531, 121, 8, 14}, .shown = false, .style = &picture,
          .picture = "preview-pointer.png"},
-        {CONTROL(Image13), .place = {568, 535, 112, 35}, .style = &handPicture, .click = &TForm1::Image9Click},
+        {CONTROL(Image13), .place = {568, 535, 112, 35}, .style = &handPicture, .role = QAccessible::Link,
+         .spokenName = kSellerName, .click = &TForm1::Image9Click},
         {CONTROL(Label34), .place = {44, 546, 61, 18}, .text = QStringLiteral("2009-2013"), .style = &year},
 
         // Panels and edit fields lie over all of them.
-        {CONTROL(Panel1), .place = {-240, 96, 177, 182}, .shown = false},
+        {CONTROL(Panel1), .place = {-240, 96, 177, 182}, .shown = false, .role = QAccessible::List},
         {CONTROL(Image3), .parent = &TForm1::Panel1, .place = {0, 0, 177, 182}, .style = &picture,
          .picture = "material-list.png", .fillParent = true},
 #define LIST_ITEM(n, id)                                                                                               \
@@ -141,6 +155,8 @@ const std::vector<TForm1::ControlSpec> &TForm1::Layout()
      .listMaterial = id,                                                                                               \
      .opaque = id == mtCarbonSteel,                                                                                    \
      .background = listHover,                                                                                          \
+     .role = QAccessible::ListItem,                                                                                    \
+     .current = [](const ui::Control &item) { return item.Tag == CurrentMaterial; },                                   \
      .click = &TForm1::LabelComboClick,                                                                                \
      .mouseEnter = &TForm1::LabelComboMouseEnter,                                                                      \
      .mouseLeave = &TForm1::LabelComboMouseLeave}
@@ -158,7 +174,7 @@ const std::vector<TForm1::ControlSpec> &TForm1::Layout()
         LIST_ITEM(Label31, mtBronze),
 #undef LIST_ITEM
 
-        {CONTROL(Panel2), .place = {16, 154, 193, 353}, .click = &TForm1::Panel2Click},
+        {CONTROL(Panel2), .place = {16, 154, 193, 353}, .role = QAccessible::MenuBar, .click = &TForm1::Panel2Click},
         {CONTROL(Image4), .parent = &TForm1::Panel2, .place = {0, 0, 193, 33}, .style = &picture,
          .picture = "menu-highlight.png"},
 #define MENU_ITEM(n, kind, top)                                                                                        \
@@ -167,6 +183,8 @@ const std::vector<TForm1::ControlSpec> &TForm1::Layout()
      .place = {2, top, 177, 33},                                                                                       \
      .style = &menuItem,                                                                                               \
      .menuKind = kind,                                                                                                 \
+     .role = QAccessible::MenuItem,                                                                                    \
+     .current = [](const ui::Control &item) { return item.Tag == 1; },                                                 \
      .click = &TForm1::n##Click,                                                                                       \
      .mouseEnter = &TForm1::LabelMouseEnter,                                                                           \
      .mouseLeave = &TForm1::LabelMouseLeave}
@@ -272,6 +290,12 @@ void TForm1::BuildControls()
                         control->setCursor(style->cursor);
                     if (spec.toolTip)
                         control->setToolTip(QString::fromUtf8(spec.toolTip));
+                    if (spec.role != QAccessible::NoRole)
+                        control->setAccessibleRole(spec.role);
+                    if (spec.spokenName)
+                        control->setSpokenName(QString::fromUtf8(spec.spokenName));
+                    if (spec.current)
+                        control->setCurrentWhen([control, current = spec.current] { return current(*control); });
                     connectControl(control, spec);
                 }
                 if constexpr (std::is_same_v<T, ui::Label>) {

@@ -1,5 +1,6 @@
 #include "mainunit.h"
 
+#include "accessibility.h"
 #include "fonts.h"
 #include "pictures.h"
 #include "picunit.h"
@@ -39,6 +40,7 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window)
     RecalcEnabled = true;
 
     ui::InstallFonts();
+    ui::InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Калькулятор металлопроката"));
     QFont windowFont(ui::FontFamily("Tahoma"));
@@ -75,8 +77,10 @@ void TForm1::FormCreate()
     // 3, 4. The pipe is the selected kind.
     setcolorsfont();
     Label2->setFontColor(QColor(kSelectedItem));
-    // 5.
+    // 5. The input rows; each caption names its field for screen readers.
     InputSlots = {Edit6, Edit1, Edit2, Edit3, Edit5, Label20, Label14, Label15, Label16, Label19};
+    for (int row = 0; row < kRowCount; ++row)
+        InputCaption(row)->setBuddy(InputEdit(row));
     // 6.
     Image1->show();
     // 7 .. 9. A borderless window can take the background's size directly.
@@ -89,6 +93,11 @@ void TForm1::FormCreate()
     // 11, 12. The result and the quantity of the pipe in mass mode.
     AppendResultUnit();
     InputCaption(3)->setCaption(QString::fromUtf8(QuantityCaption(MassMode)));
+    // The total caption captions the result, and screen readers hear both
+    // as the result changes; the toggle's zones are named by its words.
+    Label18->setBuddy(Label32);
+    ui::MakeAnnounced(Label32);
+    NameModeZones(CurrentKind);
 }
 
 void TForm1::FormShow() { Edit4->setFocus(); }

@@ -188,6 +188,9 @@ void PlaceResultBlock(bool raised, bool lowered);
 void ApplyFieldCaptions(metal::ProfileKind kind);
 void ApplySheetTotalStyle(bool area);
 void ApplyModeToggleImage(metal::ProfileKind kind);
+// Names the toggle's zones for screen readers by the words the toggle of
+// the kind shows.
+void NameModeZones(metal::ProfileKind kind);
 
 // Profile menu.
 void SelectMenuItem(ui::Label *item);

@@ -1,4 +1,5 @@
 // The material box and its drop-down list of the eleven materials.
+#include "accessibility.h"
 #include "mainunit.h"
 
 using namespace metal;
@@ -47,6 +48,7 @@ void TForm1::LabelComboClick(ui::Control *Sender)
 {
     auto *item = static_cast<ui::Label *>(Sender);
     CurrentMaterial = static_cast<MaterialId>(item->Tag);
+    ui::NotifyChoicesChanged(this);
     CloseMaterialList();
     Label1->setCaption(QLatin1Char(' ') + item->caption());
     // Re-posting the text of Edit2 raises its change notification, which

@@ -1,4 +1,5 @@
 // The profile menu at the left, and the photo preview beside it.
+#include "accessibility.h"
 #include "mainunit.h"
 #include "picunit.h"
 
@@ -21,6 +22,7 @@ void SelectMenuItem(ui::Label *item)
     item->setFontColor(QColor(kSelectedItem));
     form.Label17->setCaption(item->caption());
     ResetInputs();
+    ui::NotifyChoicesChanged(&form);
 }
 
 void TForm1::SelectKind(ProfileKind kind, ui::Label *item)
