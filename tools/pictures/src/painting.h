@@ -27,6 +27,9 @@ QFont pixelFont(const QString &family, qreal pixelSize, bool bold = false);
 // A transparent canvas to paint on.
 QImage canvas(int width, int height);
 
+// The image with straight (not premultiplied) alpha, the same on every machine.
+QImage straightAlpha(const QImage &image);
+
 // Writes an 8-bit RGBA PNG (colour type 6), whatever the image's format.
 bool savePng(const QImage &image, const QString &path);
 

@@ -17,7 +17,7 @@ QImage finishSection(const QImage &render, int width, int height)
         straight = straight.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     // Pixels the ray tracer left nearly empty are made fully transparent, so
     // that there is no haze around the metal.
-    QImage out = straight.convertToFormat(QImage::Format_ARGB32);
+    QImage out = straightAlpha(straight);
     for (int y = 0; y < out.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x)
