@@ -49,11 +49,14 @@ QFont pixelFont(const QString &family, qreal pixelSize, bool bold)
     return font;
 }
 
-QImage canvas(int width, int height)
+QImage canvas(int width, int height, int scale)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.setDotsPerMeterX(3780);  // 96 pixels per inch
-    image.setDotsPerMeterY(3780);
+    // Drawn in the picture's own pixels, stored at the scale: a canvas of
+    // scale 2 has twice as many pixels each way and 192 pixels per inch.
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.setDotsPerMeterX(3780 * scale);  // 96 pixels per inch at scale 1
+    image.setDotsPerMeterY(3780 * scale);
     image.fill(Qt::transparent);
     return image;
 }
@@ -96,8 +99,9 @@ bool savePng(const QImage &image, const QString &path)
     QImage straight(source.size(), QImage::Format_ARGB32);
     for (int y = 0; y < source.height(); ++y)
         std::memcpy(straight.scanLine(y), source.constScanLine(y), source.bytesPerLine());
-    straight.setDotsPerMeterX(3780);
-    straight.setDotsPerMeterY(3780);
+    const int dotsPerMeter = qRound(3780 * image.devicePixelRatio());
+    straight.setDotsPerMeterX(dotsPerMeter);
+    straight.setDotsPerMeterY(dotsPerMeter);
     return straight.save(path, "PNG");
 }
 
