@@ -1,6 +1,7 @@
-// The pictures as the program embeds them and their @2x twins for screens
-// scaled to 200 %: their files' format, their sizes, and what a person sees
-// at the places the window relies on, at both scales.
+// The pictures as the program embeds them, their @2x twins for screens
+// scaled to 200 % and the application icons: their files' format, their
+// sizes, and what a person sees at the places the window relies on, at both
+// scales.
 #include "pictures.h"
 
 #include <QColor>
@@ -8,6 +9,7 @@
 #include <QImage>
 #include <QRect>
 #include <QTest>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -30,6 +32,14 @@ QByteArray fileBytes(const QString &name, int scale = 1)
 {
     QFile file(scale == 1 ? QStringLiteral(":/pictures/") + name
                           : QStringLiteral(ASSETS_DIR "/pictures/") + scaledName(name, scale));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QByteArray assetBytes(const QString &path)
+{
+    QFile file(QStringLiteral(ASSETS_DIR "/") + path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
@@ -110,6 +120,9 @@ private slots:
     void toggle();
     void photo_data();
     void photo();
+    void appIcon_data();
+    void appIcon();
+    void windowsIcon();
 };
 
 void PicturesTest::fileFormat_data()
@@ -743,6 +756,84 @@ void PicturesTest::photo()
         }
     }
     QVERIFY2(product > total / 4, qPrintable(QStringLiteral("%1 of %2").arg(product).arg(total)));
+}
+
+void PicturesTest::appIcon_data()
+{
+    QTest::addColumn<int>("size");
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        QTest::newRow(qPrintable(QStringLiteral("metalcalc-%1.png").arg(size))) << size;
+}
+
+// The application icon in every size a desktop asks for: a square 8-bit RGBA
+// PNG of that size, a calculator on a transparent ground. Up to 64 px it is
+// drawn on whole pixels: across its middle every pixel is either clear or
+// opaque, where a reduced large icon would leave half-covered pixels at the
+// body's sides. The 128 px one is the window's icon.
+void PicturesTest::appIcon()
+{
+    QFETCH(int, size);
+    const QByteArray bytes = assetBytes(QStringLiteral("icons/metalcalc-%1.png").arg(size));
+    QVERIFY2(bytes.startsWith("\x89PNG\r\n\x1a\n"), "missing or not a PNG");
+    QCOMPARE(bigEndian32(bytes, 16), quint32(size));
+    QCOMPARE(bigEndian32(bytes, 20), quint32(size));
+    QCOMPARE(int(quint8(bytes[24])), 8);
+    QCOMPARE(int(quint8(bytes[25])), 6);
+    const QImage icon = QImage::fromData(bytes).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(icon.size(), QSize(size, size));
+
+    QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+    QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+    int clear = 0, opaque = 0;
+    for (int x = 0; x < size; ++x) {
+        const int alpha = qAlpha(icon.pixel(x, size / 2));
+        clear += alpha == 0 ? 1 : 0;
+        opaque += alpha == 255 ? 1 : 0;
+        if (size <= 64)
+            QVERIFY2(alpha == 0 || alpha == 255,
+                     qPrintable(QStringLiteral("alpha %1 at %2,%3").arg(alpha).arg(x).arg(size / 2)));
+    }
+    QVERIFY2(clear >= size / 8 && opaque >= size / 2,
+             qPrintable(QStringLiteral("%1 clear, %2 opaque").arg(clear).arg(opaque)));
+    if (size == 128)
+        QCOMPARE(icon, load(QStringLiteral("icon.png")));
+}
+
+// The Windows icon file: a directory of six entries, 16 to 256 px, each a
+// whole 32-bit PNG picture of its size lying where its entry says, the
+// pictures one after the other to the end of the file.
+void PicturesTest::windowsIcon()
+{
+    const QByteArray ico = assetBytes(QStringLiteral("icons/metalcalc.ico"));
+    QVERIFY2(ico.size() > 6, "metalcalc.ico is missing");
+    const auto u16 = [&ico](int at) { return qFromLittleEndian<quint16>(ico.constData() + at); };
+    const auto u32 = [&ico](int at) { return qFromLittleEndian<quint32>(ico.constData() + at); };
+    QCOMPARE(u16(0), quint16(0));
+    QCOMPARE(u16(2), quint16(1));
+    const QList<int> sizes = {16, 24, 32, 48, 64, 256};
+    QCOMPARE(int(u16(4)), int(sizes.size()));
+    quint32 next = 6 + 16 * quint32(sizes.size());
+    for (int i = 0; i < sizes.size(); ++i) {
+        const int entry = 6 + 16 * i, size = sizes[i];
+        const int width = quint8(ico[entry]) == 0 ? 256 : quint8(ico[entry]);
+        const int height = quint8(ico[entry + 1]) == 0 ? 256 : quint8(ico[entry + 1]);
+        QCOMPARE(width, size);
+        QCOMPARE(height, size);
+        QCOMPARE(int(quint8(ico[entry + 2])), 0);  // no palette
+        QCOMPARE(int(quint8(ico[entry + 3])), 0);
+        QCOMPARE(u16(entry + 4), quint16(1));   // planes
+        QCOMPARE(u16(entry + 6), quint16(32));  // bits per pixel
+        const quint32 length = u32(entry + 8), offset = u32(entry + 12);
+        QCOMPARE(offset, next);
+        QVERIFY(length > 8 && offset + length <= quint32(ico.size()));
+        const QByteArray png = ico.mid(offset, length);
+        QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n"));
+        QCOMPARE(png, assetBytes(QStringLiteral("icons/metalcalc-%1.png").arg(size)));
+        QCOMPARE(QImage::fromData(png).size(), QSize(size, size));
+        next = offset + length;
+    }
+    QCOMPARE(next, quint32(ico.size()));
 }
 
 QTEST_MAIN(PicturesTest)

@@ -1,8 +1,10 @@
 // draw-pictures: writes every picture of the program and its @2x twin.
 //
-//   draw-pictures --out DIR [--renders DIR]
+//   draw-pictures --out DIR [--icons DIR] [--renders DIR]
 //
-// The flat pictures are drawn here; with --renders, the POV-Ray renders of the cross-sections
+// The flat pictures are drawn here; with --icons, the application icon in
+// every size a desktop asks for and a Windows icon file are written to that
+// folder; with --renders, the POV-Ray renders of the cross-sections
 // (kind-*.png) and of the photos (photo-*.png) found in that folder, each at
 // twice its size and as name@2x at four times its size, are finished and
 // written too.
@@ -11,6 +13,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -59,6 +62,36 @@ bool write(const QDir &out, const QString &name, const QImage &image)
     return true;
 }
 
+// The application icon in every size a desktop asks for, metalcalc-<size>.png,
+// and the Windows icon file metalcalc.ico made of some of them.
+bool writeIcons(const QDir &icons, const Fonts &fonts)
+{
+    if (!icons.mkpath(".")) {
+        std::fprintf(stderr, "draw-pictures: cannot create %s\n", qPrintable(icons.path()));
+        return false;
+    }
+    bool ok = true;
+    QList<QPair<int, QByteArray>> entries;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString name = QStringLiteral("metalcalc-%1.png").arg(size);
+        if (!write(icons, name, drawIconForSize(fonts, size))) {
+            ok = false;
+            continue;
+        }
+        if (size == 22 || size == 128 || size == 512)
+            continue;  // the Windows icon takes the sizes its shell asks for
+        QFile png(icons.filePath(name));
+        if (png.open(QIODevice::ReadOnly))
+            entries.append({size, png.readAll()});
+    }
+    QFile ico(icons.filePath(QStringLiteral("metalcalc.ico")));
+    if (entries.size() != 6 || !ico.open(QIODevice::WriteOnly) || ico.write(windowsIcon(entries)) < 0) {
+        std::fprintf(stderr, "draw-pictures: cannot write metalcalc.ico\n");
+        ok = false;
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -70,6 +103,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOption({"out", "Folder to write the pictures to.", "dir"});
+    parser.addOption({"icons", "Folder to write the application icons to.", "dir"});
     parser.addOption({"renders", "Folder with the POV-Ray renders.", "dir"});
     parser.process(app);
     if (!parser.isSet("out")) {
@@ -112,6 +146,9 @@ int main(int argc, char *argv[])
         put("minimise.png", drawMinimise(false, scale));
         put("minimise-hover.png", drawMinimise(true, scale));
     }
+
+    if (parser.isSet("icons") && !writeIcons(QDir(parser.value("icons")), fonts))
+        ok = false;
 
     if (parser.isSet("renders")) {
         const QDir renders(parser.value("renders"));

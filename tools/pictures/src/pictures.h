@@ -3,7 +3,9 @@
 // pixels of the picture, drawn on a grid twice as fine.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 struct Fonts;
@@ -13,6 +15,15 @@ QImage drawBackground(const Fonts &fonts, int scale);
 
 // The application icon: a pocket calculator, 128 x 128.
 QImage drawIcon(const Fonts &fonts, int scale);
+
+// The application icon drawn for a desktop's icon size (16 to 512 px): from
+// 96 px up the full drawing, below it a plainer one on whole pixels, with
+// fewer keys and no lettering at the smallest sizes.
+QImage drawIconForSize(const Fonts &fonts, int size);
+
+// A Windows icon file holding the given PNG files, each a square picture of
+// its size in pixels (1 to 256).
+QByteArray windowsIcon(const QList<QPair<int, QByteArray>> &pngs);
 
 // The material box (175 x 35) and the list's background (175 x 181).
 QImage drawMaterialBox(int scale);
