@@ -1,4 +1,4 @@
 # The Debian packages each command needs; sourced by the scripts in tools/.
 build_packages=(cmake ninja-build g++ qt6-base-dev)
-test_packages=("${build_packages[@]}" libgtest-dev libbenchmark-dev clang-format git)
+test_packages=("${build_packages[@]}" libgtest-dev libbenchmark-dev clang-format git appstream desktop-file-utils man-db)
 bench_packages=("${build_packages[@]}" libbenchmark-dev python3 xvfb xauth libx11-6 libxdamage1 dbus)
