@@ -17,8 +17,8 @@ set(program "${PREFIX}/bin/metalcalc")
 set(entry "${PREFIX}/share/applications/metalcalc.desktop")
 set(metainfo "${PREFIX}/share/metainfo/com.example.metalcalc.metainfo.xml")
 set(manuals "${PREFIX}/share/man/man1/metalcalc.1" "${PREFIX}/share/man/ru/man1/metalcalc.1")
-# The icon sizes in hicolor, each a PNG of its size.
-set(icon_sizes 128)
+# The icon sizes in hicolor, each a PNG of its size; 512 for software centres.
+set(icon_sizes 16 22 24 32 48 64 128 256 512)
 foreach(file "${program}" "${entry}" "${metainfo}" ${manuals})
   if(NOT EXISTS "${file}")
     message(FATAL_ERROR "not installed: ${file}")
