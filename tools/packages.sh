@@ -1,4 +1,7 @@
 # The Debian packages each command needs; sourced by the scripts in tools/.
 build_packages=(cmake ninja-build g++ qt6-base-dev)
-test_packages=("${build_packages[@]}" qt6-base-private-dev libgtest-dev libbenchmark-dev clang-format git)
+test_packages=("${build_packages[@]}" qt6-base-private-dev libgtest-dev libbenchmark-dev clang-format git appstream desktop-file-utils man-db)
 bench_packages=("${build_packages[@]}" libbenchmark-dev python3 xvfb xauth libx11-6 libxdamage1 dbus)
+# tools/package: the Debian packaging tools, the package's Build-Depends
+# (debian/control), and the checkers it runs on the result.
+package_packages=(build-essential debhelper dpkg-dev cmake qt6-base-dev git lintian appstream desktop-file-utils)
