@@ -1,5 +1,5 @@
 # The Debian packages each command needs; sourced by the scripts in tools/.
-build_packages=(cmake ninja-build g++ qt6-base-dev)
+build_packages=(cmake ninja-build g++ qt6-base-dev libxcb1-dev)
 test_packages=("${build_packages[@]}" qt6-base-private-dev libgtest-dev libbenchmark-dev clang-format git appstream desktop-file-utils man-db)
 bench_packages=("${build_packages[@]}" libbenchmark-dev python3 xvfb xauth libx11-6 libxdamage1 dbus)
 # tools/package: the Debian packaging tools, the package's Build-Depends

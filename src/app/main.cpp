@@ -130,7 +130,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("metalcalc"));
     QGuiApplication::setDesktopFileName(QStringLiteral("metalcalc"));
     ui::PrepareApplication();
-    QApplication::setWindowIcon(QIcon(ui::Picture(u"icon.png")));
+    QApplication::setWindowIcon(QIcon(ui::Picture(u"icon.png", app.devicePixelRatio())));
 
     // The main window first: the picture store hands it its first pictures.
     TForm1 form1;

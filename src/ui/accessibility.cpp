@@ -1,10 +1,12 @@
 #include "accessibility.h"
 
+#include "accessibleplaces.h"
 #include "controls.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
-#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace ui {
 
@@ -78,15 +80,6 @@ bool Pressable(QAccessible::Role role)
            role == A::RadioButton || role == A::Link;
 }
 
-using Relations = QList<QPair<QAccessibleInterface *, QAccessible::Relation>>;
-
-Relations CaptionRelation(Label *caption, QAccessible::Relation match)
-{
-    if (!caption || !(match & QAccessible::Label))
-        return {};
-    return {{QAccessible::queryAccessibleInterface(caption), QAccessible::Label}};
-}
-
 // What a screen reader meets inside a window, a panel or a label, in the
 // order they lie, the lowest first: decorations are left out.
 QObjectList PresentedChildren(const QObject *parent)
@@ -110,6 +103,8 @@ QObjectList PresentedChildren(const QObject *parent)
 class Presenting : public QAccessibleWidget {
 public:
     using QAccessibleWidget::QAccessibleWidget;
+
+    QRect rect() const override { return widget()->isVisible() ? ToScreen(widget(), widget()->rect()) : QRect(); }
 
     int childCount() const override { return int(PresentedChildren(object()).size()); }
 
@@ -190,104 +185,6 @@ public:
     }
 };
 
-// An input field, named by the caption of its row. The field that holds the
-// focus outside the window, when no row should, shows nothing: it stands for
-// the window itself and takes its title. Offers no way to write into the
-// field other than typing, which passes the field's key filter.
-class FieldInterface : public QAccessibleWidget, public QAccessibleTextInterface {
-public:
-    explicit FieldInterface(Edit *edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
-    Edit *edit() const { return static_cast<Edit *>(object()); }
-
-    bool outsideWindow() const
-    {
-        const QWidget *window = edit()->window();
-        return !window->rect().intersects(QRect(edit()->mapTo(window, QPoint()), edit()->size()));
-    }
-    QString shown() const { return outsideWindow() ? QString() : edit()->text(); }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value)
-            return shown();
-        if (t == QAccessible::Name && edit()->labelledBy())
-            return edit()->labelledBy()->shownText();
-        if (t == QAccessible::Name && outsideWindow())
-            return edit()->window()->windowTitle();
-        return QAccessibleWidget::text(t);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.editable = true;
-        state.selectableText = true;
-        return state;
-    }
-
-    Relations relations(QAccessible::Relation match) const override
-    {
-        return CaptionRelation(edit()->labelledBy(), match);
-    }
-
-    // The text, as the field shows it.
-    QString text(int startOffset, int endOffset) const override
-    {
-        if (startOffset > endOffset)
-            return {};
-        return shown().mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return int(shown().size()); }
-    int cursorPosition() const override { return outsideWindow() ? 0 : edit()->cursorPosition(); }
-    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
-    int selectionCount() const override { return edit()->hasSelectedText() && !outsideWindow() ? 1 : 0; }
-    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
-    {
-        *startOffset = *endOffset = 0;
-        if (selectionIndex != 0 || selectionCount() == 0)
-            return;
-        *startOffset = edit()->selectionStart();
-        *endOffset = *startOffset + int(edit()->selectedText().size());
-    }
-    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
-    void removeSelection(int) override { edit()->deselect(); }
-    void setSelection(int, int startOffset, int endOffset) override
-    {
-        edit()->setSelection(startOffset, endOffset - startOffset);
-    }
-    QString attributes(int offset, int *startOffset, int *endOffset) const override
-    {
-        *startOffset = *endOffset = offset;
-        return {};
-    }
-    // The fields hold five characters at most, left aligned: they never
-    // scroll.
-    QRect characterRect(int offset) const override
-    {
-        const QString ch = text(offset, offset + 1);
-        if (ch.isEmpty())
-            return {};
-        const QFontMetrics metrics(edit()->font());
-        const QRect inside = edit()->contentsRect().marginsRemoved(edit()->textMargins());
-        const QRect box(inside.left() + 2 + metrics.horizontalAdvance(shown().left(offset)),
-                        inside.top() + (inside.height() - metrics.height()) / 2, metrics.horizontalAdvance(ch),
-                        metrics.height());
-        return box.translated(edit()->mapToGlobal(QPoint()));
-    }
-    int offsetAtPoint(const QPoint &point) const override
-    {
-        return outsideWindow() ? -1 : edit()->cursorPositionAt(edit()->mapFromGlobal(point));
-    }
-    void scrollToSubstring(int, int) override {}
-};
-
 class AnnouncementInterface : public QAccessibleObject {
 public:
     explicit AnnouncementInterface(Announcement *announcement) : QAccessibleObject(announcement) {}
@@ -316,7 +213,7 @@ public:
 QAccessibleInterface *Factory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("ui::Edit"))
-        return new FieldInterface(static_cast<Edit *>(object));
+        return NewFieldInterface(static_cast<Edit *>(object));
     if (className == QLatin1String("ui::Label") || className == QLatin1String("ui::Image") ||
         className == QLatin1String("ui::Panel"))
         return new ControlInterface(static_cast<Control *>(object));
@@ -334,7 +231,45 @@ void Notify(QObject *object, QAccessible::Event type)
     QAccessible::updateAccessibility(&event);
 }
 
+// Screen readers take places in the screen's own pixels. Qt 6.4 hands them
+// its scaled ones, which on a scaled X11 desktop (QT_SCALE_FACTOR, or a
+// high Xft.dpi) are off by the scale: a place is scaled about the origin of
+// its screen, as Qt scales it. Elsewhere (Wayland) there are no screen
+// coordinates to be true to.
+qreal ScreenScale(const QWidget *widget)
+{
+    static const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    return x11 ? widget->devicePixelRatioF() : 1;
+}
+
 }  // namespace
+
+QRect ToScreen(const QWidget *widget, const QRect &local)
+{
+    const QRect scaled(widget->mapToGlobal(local.topLeft()), local.size());
+    const qreal scale = ScreenScale(widget);
+    if (scale == 1 || !widget->screen())
+        return scaled;
+    const QPoint origin = widget->screen()->geometry().topLeft();
+    return QRect(origin + (scaled.topLeft() - origin) * scale, scaled.size() * scale);
+}
+
+QPoint FromScreen(const QWidget *widget, QPoint point)
+{
+    const qreal scale = ScreenScale(widget);
+    if (scale != 1 && widget->screen()) {
+        const QPoint origin = widget->screen()->geometry().topLeft();
+        point = origin + (point - origin) / scale;
+    }
+    return widget->mapFromGlobal(point);
+}
+
+Relations CaptionRelation(Label *caption, QAccessible::Relation match)
+{
+    if (!caption || !(match & QAccessible::Label))
+        return {};
+    return {{QAccessible::queryAccessibleInterface(caption), QAccessible::Label}};
+}
 
 void InstallAccessibility()
 {

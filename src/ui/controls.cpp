@@ -188,7 +188,7 @@ void Image::setPictureName(const QString &name)
 const QPixmap &Image::picture() const
 {
     if (!pending_.isEmpty()) {
-        picture_ = Picture(pending_);
+        picture_ = Picture(pending_, devicePixelRatioF());
         pending_.clear();
     }
     return picture_;
@@ -226,6 +226,9 @@ void Image::paintEvent(QPaintEvent *)
     if (shown.isNull())
         return;
     QPainter painter(this);
+    // A twin drawn for ratio 2 on a screen of 1.25 or 1.5 is reduced
+    // smoothly, never by dropping pixels.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, shown.devicePixelRatio() != devicePixelRatioF());
     // Integer halves as the picture is placed: a wider picture is cut
     // equally at both ends.
     const QSize size = shown.deviceIndependentSize().toSize();

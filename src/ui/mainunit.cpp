@@ -81,10 +81,16 @@ void TForm1::FormCreate()
     setFixedSize(Image1->picture().deviceIndependentSize().toSize());
     setWindowFlag(Qt::FramelessWindowHint);
     // Only the rounded outline of the background, corner ellipses 20 × 20,
-    // is the window.
+    // is the window: it takes no clicks outside. Where the desktop blends
+    // windows, the background's own transparent corners show it through
+    // smoothly; elsewhere the outline cuts the window to its shape.
     QPainterPath outline;
     outline.addRoundedRect(QRectF(rect()), 10, 10);
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    if (DesktopComposites()) {
+        setAttribute(Qt::WA_TranslucentBackground);
+        Image1->setPicture(ui::PictureWithAlpha(u"background.png", devicePixelRatioF()));
+    }
     // The result and the quantity of the pipe in mass mode.
     AppendResultUnit();
     InputCaption(3)->setCaption(QString::fromUtf8(QuantityCaption(MassMode)));
@@ -96,6 +102,15 @@ void TForm1::FormCreate()
 
 void TForm1::FormShow() { Edit4->setFocus(); }
 
+QPoint PlaceOnScreen(QSize window, const QRect &available)
+{
+    // A screen too small for the window keeps its top, with the title, close
+    // and minimise, in reach: the rest can be dragged into view.
+    if (window.width() > available.width() || window.height() > available.height())
+        return available.topLeft();
+    return available.center() - QRect(QPoint(), window).center();
+}
+
 void TForm1::setVisible(bool visible)
 {
     // Placed before its native window exists, which is then created where
@@ -104,7 +119,7 @@ void TForm1::setVisible(bool visible)
     // is not at (every place it reports to screen readers is then off).
     if (visible && !shown_) {
         if (const QScreen *desktop = screen())
-            move(desktop->availableGeometry().center() - rect().center());
+            move(PlaceOnScreen(size(), desktop->availableGeometry()));
     }
     QWidget::setVisible(visible);
 }

@@ -178,3 +178,11 @@ void ResetInputs();
 
 // Closes the material list.
 void CloseMaterialList();
+
+// Where the window opens on a screen: centred in the area the desktop
+// leaves free, or at its top-left corner when the window does not fit.
+QPoint PlaceOnScreen(QSize window, const QRect &available);
+
+// Whether the desktop blends windows with what lies beneath them: on
+// Wayland always, on X11 when a compositing manager runs.
+bool DesktopComposites();

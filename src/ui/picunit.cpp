@@ -3,13 +3,15 @@
 #include "mainunit.h"
 #include "pictures.h"
 
+#include <QGuiApplication>
+
 TForm2 *Form2 = nullptr;
 std::array<const StoreImage *, 10> PreviewPhotos{};
 
 const QPixmap &StoreImage::picture() const
 {
     if (picture_.isNull())
-        picture_ = ui::Picture(name_);
+        picture_ = ui::Picture(name_, qApp->devicePixelRatio());
     return picture_;
 }
 
