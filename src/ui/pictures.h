@@ -11,7 +11,8 @@
 
 namespace ui {
 
-// Decodes the picture; a null image if there is no picture of that name.
+// Decodes the picture, a twin marked with ratio 2; a null image if there is
+// no picture of that name.
 QImage PictureImage(QStringView name);
 // The picture for a screen of the device pixel ratio: its twin above 1
 // (marked with ratio 2, so it is drawn at the picture's own size), the
