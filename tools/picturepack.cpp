@@ -15,12 +15,14 @@
 //
 // The pictures after --as-is (the twins drawn for scaled screens) are stored
 // as their files are, compressed, after all the pixels, in a second table:
-// a program on an unscaled screen never touches them.
+// a program on an unscaled screen never touches them. Twins given before
+// it are stored decoded, like the others.
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cstdio>
@@ -61,16 +63,22 @@ int main(int argc, char *argv[])
             bin.write(bytes);
             continue;
         }
-        const QStringList parts = args[i].split(u'@');
-        QImage picture(parts[0]);
+        // A colour to lie over is the last '@' and six hex digits: twins
+        // have an '@' in their names too.
+        const QRegularExpressionMatch over = QRegularExpression(QStringLiteral("@([0-9A-Fa-f]{6})$")).match(args[i]);
+        const QString file = over.hasMatch() ? args[i].left(over.capturedStart()) : args[i];
+        QImage picture(file);
         if (picture.isNull()) {
-            std::fprintf(stderr, "picturepack: cannot read %s\n", qPrintable(parts[0]));
+            std::fprintf(stderr, "picturepack: cannot read %s\n", qPrintable(file));
             return 1;
         }
-        const bool opaque = parts.size() > 1;
+        // Pixel for pixel: Qt marks a file named name@2x.png with ratio 2,
+        // which would draw it at half its size below.
+        picture.setDevicePixelRatio(1);
+        const bool opaque = over.hasMatch();
         if (opaque) {
             QImage composited(picture.size(), QImage::Format_RGB32);
-            composited.fill(QColor(u'#' + parts[1]));
+            composited.fill(QColor(u'#' + over.captured(1)));
             QPainter painter(&composited);
             painter.drawImage(0, 0, picture);
             painter.end();
@@ -84,7 +92,7 @@ int main(int argc, char *argv[])
             bin.write(reinterpret_cast<const char *>(picture.constScanLine(y)), rowBytes);
         while (bin.pos() % 64)
             bin.putChar(0);
-        rows << "    {\"" << QFileInfo(parts[0]).fileName() << "\", " << offset << ", " << picture.width() << ", "
+        rows << "    {\"" << QFileInfo(file).fileName() << "\", " << offset << ", " << picture.width() << ", "
              << picture.height() << ", " << rowBytes << ", " << (opaque ? "true" : "false") << "},\n";
     }
     bin.close();

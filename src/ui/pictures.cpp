@@ -39,16 +39,17 @@ QString TwinName(QStringView name)
 
 QPixmap Picture(QStringView name, qreal devicePixelRatio)
 {
-    if (devicePixelRatio > 1)
-        return PictureWithAlpha(name, devicePixelRatio);
-    if (const PackedPicture *packed = Find(name, kPackedPictures, kPackedPictureCount)) {
+    const bool twin = devicePixelRatio > 1;
+    if (const PackedPicture *packed =
+            Find(twin ? QStringView(TwinName(name)) : name, kPackedPictures, kPackedPictureCount)) {
         // The pixels stay where the program holds them; nothing draws into
         // a picture, so they are never copied.
         QImage pixels(kPackedPixels + packed->offset, packed->width, packed->height, packed->bytesPerLine,
                       packed->opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+        pixels.setDevicePixelRatio(twin ? 2 : 1);
         return QPixmap::fromImage(std::move(pixels), Qt::NoFormatConversion);
     }
-    return QPixmap::fromImage(PictureImage(name));
+    return PictureWithAlpha(name, devicePixelRatio);
 }
 
 QPixmap PictureWithAlpha(QStringView name, qreal devicePixelRatio)
