@@ -1,5 +1,6 @@
 #include "application.h"
 #include "mainunit.h"
+#include "picturelist.h"
 #include "pictures.h"
 #include "picunit.h"
 
@@ -130,7 +131,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("metalcalc"));
     QGuiApplication::setDesktopFileName(QStringLiteral("metalcalc"));
     ui::PrepareApplication();
-    QApplication::setWindowIcon(QIcon(ui::Picture(u"icon.png", app.devicePixelRatio())));
+    QApplication::setWindowIcon(
+        QIcon(ui::Picture(QString::fromLatin1(pictures::Listed("icon.png")), app.devicePixelRatio())));
 
     // The main window first: the picture store hands it its first pictures.
     TForm1 form1;

@@ -5,6 +5,7 @@
 #include "design.h"
 #include "fonts.h"
 #include "mainunit.h"
+#include "picturelist.h"
 
 #include <variant>
 
@@ -168,11 +169,13 @@ const std::vector<ControlSpec> &Layout()
 
     static const std::vector<ControlSpec> layout{
         // Pictures and labels on the window, the lowest first.
-        {CONTROL(Image1), .place = {0, 0, 708, 591}, .shown = false, .style = &kPicture, .picture = "background.png",
-         .fillParent = true, .click = &TForm1::Image1Click, .mouseDown = &TForm1::Image1MouseDown,
-         .mouseMove = &TForm1::Image1MouseMove, .mouseUp = &TForm1::Image1MouseUp},
-        {CONTROL(Image2), .place = {112, 64, 177, 35}, .style = &kHandPicture, .picture = "material-box.png",
-         .role = QAccessible::ButtonDropDown, .spokenName = QStringLiteral("Материал"), .click = &TForm1::Image2Click},
+        {CONTROL(Image1), .place = {0, 0, 708, 591}, .shown = false, .style = &kPicture,
+         .picture = pictures::Listed("background.png"), .fillParent = true, .click = &TForm1::Image1Click,
+         .mouseDown = &TForm1::Image1MouseDown, .mouseMove = &TForm1::Image1MouseMove,
+         .mouseUp = &TForm1::Image1MouseUp},
+        {CONTROL(Image2), .place = {112, 64, 177, 35}, .style = &kHandPicture,
+         .picture = pictures::Listed("material-box.png"), .role = QAccessible::ButtonDropDown,
+         .spokenName = QStringLiteral("Материал"), .click = &TForm1::Image2Click},
         {CONTROL(Label1), .place = {112, 63, 145, 35},
          .text = " " + QString::fromUtf8(Material(mtCarbonSteel).listCaption), .style = &boxText,
          .role = QAccessible::ButtonDropDown, .click = &TForm1::Label1Click},
@@ -206,7 +209,7 @@ const std::vector<ControlSpec> &Layout()
          .mouseLeave = &TForm1::Image10MouseLeave},
         {CONTROL(Label32), .place = {536, 430, 129, 23}, .text = design::ZeroResult(), .style = &result},
         {CONTROL(Image11), .place = {531, 121, 8, 14}, .shown = false, .style = &kPicture,
-         .picture = "preview-pointer.png"},
+         .picture = pictures::Listed("preview-pointer.png")},
         {CONTROL(Image13), .place = {568, 535, 112, 35}, .style = &kHandPicture, .role = QAccessible::Link,
          .spokenName = kSellerName, .click = &TForm1::Image9Click},
         {CONTROL(Label34), .place = {44, 546, 61, 18}, .text = QStringLiteral("2009-2013"), .style = &year},
@@ -214,7 +217,7 @@ const std::vector<ControlSpec> &Layout()
         // Panels and edit fields lie over all of them.
         {CONTROL(Panel1), .place = {-240, 96, 177, 182}, .shown = false, .role = QAccessible::List},
         {CONTROL(Image3), .parent = &TForm1::Panel1, .place = {0, 0, 177, 182}, .style = &kPicture,
-         .picture = "material-list.png", .fillParent = true},
+         .picture = pictures::Listed("material-list.png"), .fillParent = true},
         ListItem(MEMBER(Label21), mtCarbonSteel),
         ListItem(MEMBER(Label22), mtStainlessSteel),
         ListItem(MEMBER(Label23), mtAluminium),
@@ -230,7 +233,7 @@ const std::vector<ControlSpec> &Layout()
 
         {CONTROL(Panel2), .place = {16, 154, 193, 353}, .role = QAccessible::MenuBar, .click = &TForm1::Panel2Click},
         {CONTROL(Image4), .parent = &TForm1::Panel2, .place = {0, 0, 193, 33}, .style = &kPicture,
-         .picture = "menu-highlight.png"},
+         .picture = pictures::Listed("menu-highlight.png")},
         // The pipe is the item selected as designed.
         MenuItem(MENU_ITEM(Label2), pkPipe, 0).withTag(1),
         MenuItem(MENU_ITEM(Label3), pkProfilePipe, 34),

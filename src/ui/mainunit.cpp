@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "design.h"
 #include "fonts.h"
+#include "picturelist.h"
 #include "pictures.h"
 #include "picunit.h"
 
@@ -89,7 +90,8 @@ void TForm1::FormCreate()
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
     if (DesktopComposites()) {
         setAttribute(Qt::WA_TranslucentBackground);
-        Image1->setPicture(ui::PictureWithAlpha(u"background.png", devicePixelRatioF()));
+        Image1->setPicture(
+            ui::PictureWithAlpha(QString::fromLatin1(pictures::Listed("background.png")), devicePixelRatioF()));
     }
     // The result and the quantity of the pipe in mass mode.
     AppendResultUnit();

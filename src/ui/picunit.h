@@ -5,6 +5,7 @@
 #pragma once
 
 #include "catalogue.h"
+#include "picturelist.h"
 
 #include <QPixmap>
 #include <QString>
@@ -14,7 +15,7 @@
 
 class StoreImage {
 public:
-    explicit StoreImage(QString name) : name_(std::move(name)) {}
+    explicit StoreImage(const char *name) : name_(QString::fromLatin1(name)) {}
     const QString &name() const { return name_; }
     const QPixmap &picture() const;
 
@@ -31,38 +32,38 @@ public:
     void FormCreate();
 
     // Mode toggles, the ten kind drawings, the result boxes.
-    StoreImage Image1{QStringLiteral("toggle-length.png")};
-    StoreImage Image2{QStringLiteral("toggle-mass.png")};
-    StoreImage Image3{QStringLiteral("kind-pipe.png")};
-    StoreImage Image4{QStringLiteral("kind-profile-pipe.png")};
-    StoreImage Image5{QStringLiteral("kind-square.png")};
-    StoreImage Image6{QStringLiteral("kind-round.png")};
-    StoreImage Image7{QStringLiteral("kind-angle.png")};
-    StoreImage Image8{QStringLiteral("kind-sheet.png")};
-    StoreImage Image9{QStringLiteral("kind-strip.png")};
-    StoreImage Image10{QStringLiteral("kind-hexagon.png")};
-    StoreImage Image11{QStringLiteral("kind-channel.png")};
-    StoreImage Image12{QStringLiteral("kind-beam.png")};
-    StoreImage Image13{QStringLiteral("result-box.png")};
-    StoreImage Image14{QStringLiteral("result-box-area.png")};
-    StoreImage Image15{QStringLiteral("toggle-sheet-mass.png")};
-    StoreImage Image16{QStringLiteral("toggle-sheet-area.png")};
+    StoreImage Image1{pictures::Listed("toggle-length.png")};
+    StoreImage Image2{pictures::Listed("toggle-mass.png")};
+    StoreImage Image3{pictures::Listed("kind-pipe.png")};
+    StoreImage Image4{pictures::Listed("kind-profile-pipe.png")};
+    StoreImage Image5{pictures::Listed("kind-square.png")};
+    StoreImage Image6{pictures::Listed("kind-round.png")};
+    StoreImage Image7{pictures::Listed("kind-angle.png")};
+    StoreImage Image8{pictures::Listed("kind-sheet.png")};
+    StoreImage Image9{pictures::Listed("kind-strip.png")};
+    StoreImage Image10{pictures::Listed("kind-hexagon.png")};
+    StoreImage Image11{pictures::Listed("kind-channel.png")};
+    StoreImage Image12{pictures::Listed("kind-beam.png")};
+    StoreImage Image13{pictures::Listed("result-box.png")};
+    StoreImage Image14{pictures::Listed("result-box-area.png")};
+    StoreImage Image15{pictures::Listed("toggle-sheet-mass.png")};
+    StoreImage Image16{pictures::Listed("toggle-sheet-area.png")};
     // The preview photos, one per kind.
-    StoreImage Image17{QStringLiteral("photo-pipe.jpg")};
-    StoreImage Image18{QStringLiteral("photo-profile-pipe.jpg")};
-    StoreImage Image19{QStringLiteral("photo-square.jpg")};
-    StoreImage Image20{QStringLiteral("photo-round.jpg")};
-    StoreImage Image21{QStringLiteral("photo-angle.jpg")};
-    StoreImage Image22{QStringLiteral("photo-sheet.jpg")};
-    StoreImage Image23{QStringLiteral("photo-strip.jpg")};
-    StoreImage Image24{QStringLiteral("photo-hexagon.jpg")};
-    StoreImage Image25{QStringLiteral("photo-channel.jpg")};
-    StoreImage Image26{QStringLiteral("photo-beam.jpg")};
+    StoreImage Image17{pictures::Listed("photo-pipe.jpg")};
+    StoreImage Image18{pictures::Listed("photo-profile-pipe.jpg")};
+    StoreImage Image19{pictures::Listed("photo-square.jpg")};
+    StoreImage Image20{pictures::Listed("photo-round.jpg")};
+    StoreImage Image21{pictures::Listed("photo-angle.jpg")};
+    StoreImage Image22{pictures::Listed("photo-sheet.jpg")};
+    StoreImage Image23{pictures::Listed("photo-strip.jpg")};
+    StoreImage Image24{pictures::Listed("photo-hexagon.jpg")};
+    StoreImage Image25{pictures::Listed("photo-channel.jpg")};
+    StoreImage Image26{pictures::Listed("photo-beam.jpg")};
     // Close and minimise, normal and under the pointer.
-    StoreImage Image27{QStringLiteral("close.png")};
-    StoreImage Image28{QStringLiteral("close-hover.png")};
-    StoreImage Image29{QStringLiteral("minimise.png")};
-    StoreImage Image30{QStringLiteral("minimise-hover.png")};
+    StoreImage Image27{pictures::Listed("close.png")};
+    StoreImage Image28{pictures::Listed("close-hover.png")};
+    StoreImage Image29{pictures::Listed("minimise.png")};
+    StoreImage Image30{pictures::Listed("minimise-hover.png")};
 
     // The store's pictures in their order, Image1 first.
     std::array<const StoreImage *, 30> images() const;

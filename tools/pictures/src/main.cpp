@@ -9,6 +9,7 @@
 // twice its size and as name@2x at four times its size, are finished and
 // written too.
 #include "painting.h"
+#include "picturelist.h"
 #include "pictures.h"
 
 #include <QCommandLineParser>
@@ -24,24 +25,27 @@
 namespace {
 
 struct Rendered {
-    const char *name;  // file name without its extension
+    const char *name;  // the picture's file name
     int width;
     int height;
 };
 
 // The cross-sections, in the order of the profile kinds.
 constexpr Rendered kSections[] = {
-    {"kind-pipe", 191, 190},    {"kind-profile-pipe", 201, 150}, {"kind-square", 195, 195}, {"kind-round", 196, 196},
-    {"kind-angle", 180, 180},   {"kind-sheet", 140, 185},        {"kind-strip", 245, 80},   {"kind-hexagon", 191, 165},
-    {"kind-channel", 201, 112}, {"kind-beam", 140, 152},
+    {pictures::Listed("kind-pipe.png"), 191, 190},    {pictures::Listed("kind-profile-pipe.png"), 201, 150},
+    {pictures::Listed("kind-square.png"), 195, 195},  {pictures::Listed("kind-round.png"), 196, 196},
+    {pictures::Listed("kind-angle.png"), 180, 180},   {pictures::Listed("kind-sheet.png"), 140, 185},
+    {pictures::Listed("kind-strip.png"), 245, 80},    {pictures::Listed("kind-hexagon.png"), 191, 165},
+    {pictures::Listed("kind-channel.png"), 201, 112}, {pictures::Listed("kind-beam.png"), 140, 152},
 };
 
 // The preview photos, in the same order.
 constexpr Rendered kPhotos[] = {
-    {"photo-pipe", 108, 109},  {"photo-profile-pipe", 108, 109}, {"photo-square", 108, 109},
-    {"photo-round", 108, 109}, {"photo-angle", 108, 109},        {"photo-sheet", 108, 81},
-    {"photo-strip", 108, 108}, {"photo-hexagon", 108, 109},      {"photo-channel", 108, 109},
-    {"photo-beam", 108, 109},
+    {pictures::Listed("photo-pipe.jpg"), 108, 109},    {pictures::Listed("photo-profile-pipe.jpg"), 108, 109},
+    {pictures::Listed("photo-square.jpg"), 108, 109},  {pictures::Listed("photo-round.jpg"), 108, 109},
+    {pictures::Listed("photo-angle.jpg"), 108, 109},   {pictures::Listed("photo-sheet.jpg"), 108, 81},
+    {pictures::Listed("photo-strip.jpg"), 108, 108},   {pictures::Listed("photo-hexagon.jpg"), 108, 109},
+    {pictures::Listed("photo-channel.jpg"), 108, 109}, {pictures::Listed("photo-beam.jpg"), 108, 109},
 };
 
 // The file name of a picture at the scale: name.png or name@2x.png.
@@ -52,6 +56,9 @@ QString scaled(const QString &name, int scale)
     const qsizetype dot = name.lastIndexOf('.');
     return name.left(dot) + QStringLiteral("@%1x").arg(scale) + name.mid(dot);
 }
+
+// Every picture written, to hold against the list of the program's pictures.
+QStringList g_written;
 
 bool write(const QDir &out, const QString &name, const QImage &image)
 {
@@ -127,24 +134,26 @@ int main(int argc, char *argv[])
     const QString length = QStringLiteral("Длина"), mass = QStringLiteral("Масса"), area = QStringLiteral("Площадь");
     for (const int scale : {1, 2}) {
         const auto put = [&](const char *name, const QImage &image) {
-            ok &= write(out, scaled(QString::fromLatin1(name), scale), image);
+            g_written.append(scaled(QString::fromLatin1(name), scale));
+            ok &= write(out, g_written.last(), image);
         };
-        put("background.png", drawBackground(fonts, scale));
-        put("icon.png", drawIcon(fonts, scale));
-        put("material-box.png", drawMaterialBox(scale));
-        put("material-list.png", drawMaterialList(scale));
-        put("menu-highlight.png", drawMenuHighlight(scale));
-        put("preview-pointer.png", drawPreviewPointer(scale));
-        put("toggle-length.png", drawToggle(fonts, length, mass, true, false, scale));
-        put("toggle-mass.png", drawToggle(fonts, length, mass, false, false, scale));
-        put("toggle-sheet-mass.png", drawToggle(fonts, area, mass, false, true, scale));
-        put("toggle-sheet-area.png", drawToggle(fonts, area, mass, true, true, scale));
-        put("result-box.png", drawResultBox(102, 49, scale));
-        put("result-box-area.png", drawResultBox(120, 67, scale));
-        put("close.png", drawClose(false, scale));
-        put("close-hover.png", drawClose(true, scale));
-        put("minimise.png", drawMinimise(false, scale));
-        put("minimise-hover.png", drawMinimise(true, scale));
+        using pictures::Listed;
+        put(Listed("background.png"), drawBackground(fonts, scale));
+        put(Listed("icon.png"), drawIcon(fonts, scale));
+        put(Listed("material-box.png"), drawMaterialBox(scale));
+        put(Listed("material-list.png"), drawMaterialList(scale));
+        put(Listed("menu-highlight.png"), drawMenuHighlight(scale));
+        put(Listed("preview-pointer.png"), drawPreviewPointer(scale));
+        put(Listed("toggle-length.png"), drawToggle(fonts, length, mass, true, false, scale));
+        put(Listed("toggle-mass.png"), drawToggle(fonts, length, mass, false, false, scale));
+        put(Listed("toggle-sheet-mass.png"), drawToggle(fonts, area, mass, false, true, scale));
+        put(Listed("toggle-sheet-area.png"), drawToggle(fonts, area, mass, true, true, scale));
+        put(Listed("result-box.png"), drawResultBox(102, 49, scale));
+        put(Listed("result-box-area.png"), drawResultBox(120, 67, scale));
+        put(Listed("close.png"), drawClose(false, scale));
+        put(Listed("close-hover.png"), drawClose(true, scale));
+        put(Listed("minimise.png"), drawMinimise(false, scale));
+        put(Listed("minimise-hover.png"), drawMinimise(true, scale));
     }
 
     if (parser.isSet("icons") && !writeIcons(QDir(parser.value("icons")), fonts))
@@ -154,18 +163,19 @@ int main(int argc, char *argv[])
         const QDir renders(parser.value("renders"));
         for (const int scale : {1, 2}) {
             for (const Rendered &r : kSections) {
-                const QString file = scaled(QString::fromLatin1(r.name) + ".png", scale);
+                const QString file = scaled(QString::fromLatin1(r.name), scale);
                 const QImage section = finishSection(QImage(renders.filePath(file)), r.width, r.height, scale);
                 if (section.isNull()) {
                     std::fprintf(stderr, "draw-pictures: render %s missing or of the wrong size\n", qPrintable(file));
                     ok = false;
                     continue;
                 }
+                g_written.append(file);
                 ok &= write(out, file, section);
             }
             for (const Rendered &r : kPhotos) {
-                const QString source = scaled(QString::fromLatin1(r.name) + ".png", scale);
-                const QString target = scaled(QString::fromLatin1(r.name) + ".jpg", scale);
+                const QString target = scaled(QString::fromLatin1(r.name), scale);
+                const QString source = QString(target).replace(QLatin1String(".jpg"), QLatin1String(".png"));
                 const QImage photo = finishPhoto(QImage(renders.filePath(source)), r.width, r.height, scale);
                 QImageWriter writer(out.filePath(target), "JPEG");
                 writer.setQuality(92);
@@ -174,7 +184,21 @@ int main(int argc, char *argv[])
                     std::fprintf(stderr, "draw-pictures: cannot make %s\n", qPrintable(target));
                     ok = false;
                 }
+                g_written.append(target);
             }
+        }
+    }
+    // A whole run writes exactly the program's pictures and their twins.
+    if (parser.isSet("renders")) {
+        QStringList listed;
+        for (const std::string_view file : pictures::kFiles)
+            for (const int scale : {1, 2})
+                listed.append(scaled(QString::fromLatin1(file.data(), qsizetype(file.size())), scale));
+        listed.sort();
+        g_written.sort();
+        if (g_written != listed) {
+            std::fprintf(stderr, "draw-pictures: the pictures written are not those of pictures.list\n");
+            ok = false;
         }
     }
     return ok ? 0 : 1;
