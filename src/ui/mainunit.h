@@ -81,7 +81,8 @@ public:
     void FormCreate();
     void FormShow();
     void setcolorsfont();
-    // Shown the first time, the window is centred on the desktop.
+    // Shown the first time, the window is placed on its screen first
+    // (PlaceOnScreen).
     void setVisible(bool visible) override;
 
     // The calculation.
