@@ -18,7 +18,8 @@ struct TForm1::Style {
     Label::Layout layout = Label::Layout::Top;
     bool autoSize = false;
     Qt::CursorShape cursor = Qt::ArrowCursor;
-    int maxLength = 0;  // edit fields; 0 for no limit
+    int maxLength = 0;         // edit fields; 0 for no limit
+    bool takesNoText = false;  // edit fields
 };
 
 template <class T> using Member = T *TForm1::*;
@@ -85,7 +86,10 @@ const std::vector<TForm1::ControlSpec> &TForm1::Layout()
     static const Style menuItem{.family = "Tahoma", .pixels = 15, .layout = L::Center, .cursor = kHand};
     static const Style listItem{.family = "Tahoma", .pixels = 12, .bold = true, .color = ui::Bgr(8017250)};
     static const Style field{.family = "Tahoma", .pixels = 15, .maxLength = 5};
-    static const Style focusField{};
+    // What is typed while the focus is parked off the window is never seen.
+    // A field that took it would keep every keystroke for its undo as long
+    // as the program runs: the memory of long use would grow without end.
+    static const Style focusField{.takesNoText = true};
 
     constexpr QRgb listHover = ui::Bgr(14657103);
     const auto row = [](int r) { return QString::fromUtf8(Kind(pkPipe).captions[static_cast<std::size_t>(r)]); };
@@ -265,6 +269,10 @@ void TForm1::BuildControls()
                 if constexpr (std::is_same_v<T, ui::Edit>) {
                     if (style && style->maxLength)
                         control->setMaxLength(style->maxLength);
+                    if (style && style->takesNoText) {
+                        control->setReadOnly(true);
+                        control->setCursor(Qt::IBeamCursor);  // as any field; read-only would take it away
+                    }
                     control->setText(spec.text);
                     connectEdit(control, spec);
                 } else {
