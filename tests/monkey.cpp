@@ -124,7 +124,26 @@ QString At(QPoint at) { return QStringLiteral("(%1, %2)").arg(at.x()).arg(at.y()
 
 }  // namespace
 
-Monkey::Monkey(const Calculator &calc, quint32 seed) : calc_(calc), random_(seed) {}
+namespace {
+
+// The offscreen platform cannot raise a context menu or give it the
+// keyboard, and says so each time one opens.
+QtMessageHandler gPreviousHandler = nullptr;
+
+void QuietAboutOffscreenLimits(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (!text.startsWith(QLatin1String("This plugin does not support")))
+        gPreviousHandler(type, context, text);
+}
+
+}  // namespace
+
+Monkey::Monkey(const Calculator &calc, quint32 seed) : calc_(calc), random_(seed)
+{
+    gPreviousHandler = qInstallMessageHandler(QuietAboutOffscreenLimits);
+}
+
+Monkey::~Monkey() { qInstallMessageHandler(gPreviousHandler); }
 
 void Monkey::note(const QString &event)
 {

@@ -18,6 +18,9 @@ class QWidget;
 class Monkey {
 public:
     Monkey(const Calculator &calc, quint32 seed);
+    ~Monkey();
+    Monkey(const Monkey &) = delete;
+    Monkey &operator=(const Monkey &) = delete;
 
     // One gesture (a click, a key, a paste, a drag, a click into a field and
     // a few keys...) and what it set off.

@@ -163,15 +163,6 @@ void MonkeyTest::randomEventsLeaveTheWindowSound()
 
     UrlCatcher catcher;  // no browser is started
 
-    // The offscreen platform cannot raise a context menu or give it the
-    // keyboard, and says so each time one opens.
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
-        if (!text.startsWith(QLatin1String("This plugin does not support")))
-            previous(type, context, text);
-    });
-    const auto restore = qScopeGuard([] { qInstallMessageHandler(previous); });
-
     Calculator calc;
     const QSize size = calc.form().size();
     Met met;
