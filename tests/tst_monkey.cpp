@@ -158,7 +158,7 @@ private slots:
 void MonkeyTest::randomEventsLeaveTheWindowSound()
 {
     const quint32 seed = FromEnvironment("METALCALC_MONKEY_SEED", QRandomGenerator::system()->generate());
-    const int events = static_cast<int>(FromEnvironment("METALCALC_MONKEY_EVENTS", 10000));
+    const int events = static_cast<int>(FromEnvironment("METALCALC_MONKEY_EVENTS", 20000));
     qInfo("monkey seed %u, %d events; replay with METALCALC_MONKEY_SEED=%u", seed, events, seed);
 
     UrlCatcher catcher;  // no browser is started

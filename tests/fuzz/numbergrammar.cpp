@@ -36,18 +36,20 @@ Class ClassOf(char c)
 }
 
 // kNext[state][class]
+// clang-format off
 constexpr std::array<std::array<State, ClassCount>, StateCount> kNext{{
-    //          Space   Sign       Digit      Point     Exp      Other
-    /* Lead */ {Lead, Signed, Whole, Fraction, Reject, Reject},
-    /* Signed */ {Reject, Reject, Whole, Fraction, Reject, Reject},
-    /* Whole */ {Trail, Reject, Whole, Fraction, ExpMark, Reject},
-    /* Fraction */ {Trail, Reject, Fraction, Reject, ExpMark, Reject},
-    /* ExpMark */ {Trail, ExpSigned, ExpDigits, Reject, Reject, Reject},
-    /* ExpSigned */ {Trail, Reject, ExpDigits, Reject, Reject, Reject},
-    /* ExpDigits */ {Trail, Reject, ExpDigits, Reject, Reject, Reject},
-    /* Trail */ {Trail, Reject, Reject, Reject, Reject, Reject},
-    /* Reject */ {Reject, Reject, Reject, Reject, Reject, Reject},
+    //               Space   Sign       Digit      Point     Exp        Other
+    /* Lead      */ {Lead,   Signed,    Whole,     Fraction, Reject,    Reject},
+    /* Signed    */ {Reject, Reject,    Whole,     Fraction, Reject,    Reject},
+    /* Whole     */ {Trail,  Reject,    Whole,     Fraction, ExpMark,   Reject},
+    /* Fraction  */ {Trail,  Reject,    Fraction,  Reject,   ExpMark,   Reject},
+    /* ExpMark   */ {Trail,  ExpSigned, ExpDigits, Reject,   Reject,    Reject},
+    /* ExpSigned */ {Trail,  Reject,    ExpDigits, Reject,   Reject,    Reject},
+    /* ExpDigits */ {Trail,  Reject,    ExpDigits, Reject,   Reject,    Reject},
+    /* Trail     */ {Trail,  Reject,    Reject,    Reject,   Reject,    Reject},
+    /* Reject    */ {Reject, Reject,    Reject,    Reject,   Reject,    Reject},
 }};
+// clang-format on
 
 constexpr bool Accepting(State s) { return s != Lead && s != Signed && s != Reject; }
 
