@@ -270,25 +270,30 @@ void Monkey::doubleClick()
 void Monkey::fill()
 {
     // A click into a shown field, then a short number typed, as a person
-    // enters a dimension.
+    // enters a dimension; sometimes every shown field, top to bottom.
     QList<QWidget *> shown;
-    for (const char *name : {"Edit1", "Edit2", "Edit3", "Edit5", "Edit6"})
+    for (const char *name : {"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"})
         if (QWidget *field = calc_.find(name); field->isVisibleTo(&calc_.form()))
             shown.append(field);
-    QWidget *field = shown[below(static_cast<int>(shown.size()))];
-    const QPoint at = somePointIn(field);
-    note(QStringLiteral("left click at %1 on %2").arg(At(at), Name(calc_.form().childAt(at))));
-    calc_.click(at);
-    QString number = QString::number(1 + below(chance(50) ? 9 : 999));
-    if (chance(30))
-        number.insert(below(static_cast<int>(number.size()) + 1), u'.');
-    for (const QChar c : std::as_const(number)) {
-        QWidget *target = QApplication::focusWidget();
-        if (!target)
-            return;
-        note(QStringLiteral("key %1 into %2").arg(c).arg(Name(target)));
-        QTest::sendKeyEvent(QTest::Click, target, c == u'.' ? Qt::Key_Period : static_cast<Qt::Key>(c.unicode()),
-                            QString(c), Qt::NoModifier);
+    if (chance(60)) {
+        QWidget *one = shown[below(static_cast<int>(shown.size()))];
+        shown = {one};
+    }
+    for (QWidget *field : std::as_const(shown)) {
+        const QPoint at = somePointIn(field);
+        note(QStringLiteral("left click at %1 on %2").arg(At(at), Name(calc_.form().childAt(at))));
+        calc_.click(at);
+        QString number = QString::number(1 + below(chance(50) ? 9 : 999));
+        if (chance(30))
+            number.insert(below(static_cast<int>(number.size()) + 1), u'.');
+        for (const QChar c : std::as_const(number)) {
+            QWidget *target = QApplication::focusWidget();
+            if (!target)
+                return;
+            note(QStringLiteral("key %1 into %2").arg(c).arg(Name(target)));
+            QTest::sendKeyEvent(QTest::Click, target, c == u'.' ? Qt::Key_Period : static_cast<Qt::Key>(c.unicode()),
+                                QString(c), Qt::NoModifier);
+        }
     }
 }
 
