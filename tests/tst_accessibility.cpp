@@ -5,7 +5,6 @@
 #include "windowfixture.h"
 
 #include <QAccessible>
-#include <QDesktopServices>
 #include <QTimer>
 #include <QtTest>
 // Qt passes accessibility events on only while its platform says that
@@ -48,14 +47,6 @@ struct Outcome {
     bool operator==(const Outcome &) const = default;
 };
 
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
-
 // Records what the window tells assistive technology, instead of a bridge.
 QList<std::pair<QAccessible::Event, QString>> g_events;
 void Record(QAccessibleEvent *event)
@@ -70,8 +61,6 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void init() { catcher_.urls.clear(); }
 
     void controlsAreNamedByWhatTheyShow_data();
@@ -94,20 +83,8 @@ private:
                 catcher_.urls};
     }
 
-    UrlCatcher catcher_;
+    UrlCatcher catcher_;  // no browser is started by these tests
 };
-
-void AccessibilityTest::initTestCase()
-{
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher_, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher_, "open");
-}
-
-void AccessibilityTest::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-}
 
 void AccessibilityTest::controlsAreNamedByWhatTheyShow_data()
 {

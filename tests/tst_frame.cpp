@@ -4,7 +4,6 @@
 #include "windowfixture.h"
 
 #include <QDate>
-#include <QDesktopServices>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
@@ -75,21 +74,10 @@ using StorePicture = StoreImage TForm2::*;
 
 Q_DECLARE_METATYPE(StorePicture)
 
-// Receives the web addresses the program asks the desktop to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
-
 class FrameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void init();
 
     void leftDragMovesTheWindowWithThePointer_data();
@@ -120,21 +108,8 @@ private slots:
     void windowShapeLeavesTheCornersOut();
 
 private:
-    UrlCatcher catcher_;
+    UrlCatcher catcher_;  // no browser is started by these tests
 };
-
-void FrameTest::initTestCase()
-{
-    // No browser is started by these tests: the requests end here.
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher_, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher_, "open");
-}
-
-void FrameTest::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-}
 
 void FrameTest::init() { catcher_.urls.clear(); }
 

@@ -185,6 +185,12 @@ void StartupTest::focusIsOutOfSight()
     QVERIFY(hidden->Focused());
     // It lies right of the window, so neither it nor a caret is seen.
     QVERIFY(!calc.form().rect().intersects(hidden->geometry()));
+    // What is typed there stays there, and nothing of it is kept to undo.
+    calc.type(QStringLiteral("12.5"));
+    calc.key(Qt::Key_Backspace);
+    QCoreApplication::processEvents();
+    QCOMPARE(hidden->text(), QStringLiteral("Edit412."));
+    QVERIFY(!hidden->isUndoAvailable());
     for (const char *name : {"Edit1", "Edit2", "Edit3"}) {
         auto *field = calc.find<ui::Edit>(name);
         QVERIFY2(!field->hasFocus() && !field->Focused(), name);

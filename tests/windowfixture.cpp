@@ -3,6 +3,7 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QWindow>
 
 Calculator::Calculator()
@@ -77,4 +78,16 @@ bool HasPixel(const QImage &shot, const QRect &area, QColor colour)
             if ((shot.pixel(x, y) & 0xFFFFFF) == (colour.rgb() & 0xFFFFFF))
                 return true;
     return false;
+}
+
+UrlCatcher::UrlCatcher()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+}
+
+UrlCatcher::~UrlCatcher()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
 }

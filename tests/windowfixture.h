@@ -7,8 +7,21 @@
 #include "picunit.h"
 
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
+
+// Takes the web addresses that the window asks the desktop to open, for as
+// long as it lives, so that no browser is started.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    UrlCatcher();
+    ~UrlCatcher() override;
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
 
 // Whether some pixel inside the area of a grab has the colour.
 bool HasPixel(const QImage &shot, const QRect &area, QColor colour);

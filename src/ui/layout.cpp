@@ -24,7 +24,8 @@ struct Style {
     Label::Layout layout = Label::Layout::Top;
     bool autoSize = false;
     Qt::CursorShape cursor = Qt::ArrowCursor;
-    int maxLength = 0;  // edit fields; 0 for no limit
+    int maxLength = 0;         // edit fields; 0 for no limit
+    bool keepsNoUndo = false;  // edit fields
 };
 
 template <class T> using Member = T *TForm1::*;
@@ -163,7 +164,10 @@ const std::vector<ControlSpec> &Layout()
         .family = "Arial", .pixels = 19, .bold = true, .color = ui::Bgr(2763429), .justify = J::Center};
     static const Style result{.family = "Tahoma", .pixels = 19, .italic = true, .justify = J::Center};
     static const Style year{.family = "Trebuchet MS", .pixels = 13, .color = ui::Bgr(7566195), .autoSize = true};
-    static const Style focusField{};
+    // The off-window focus field holds what is typed while the focus is
+    // parked there, and nobody ever sees or undoes it. Were its undo kept,
+    // every keystroke would be kept with it as long as the program runs.
+    static const Style focusField{.keepsNoUndo = true};
 
     const auto row = [](int r) { return QString::fromUtf8(Kind(pkPipe).captions[static_cast<std::size_t>(r)]); };
 
@@ -328,6 +332,11 @@ void Configure(ui::Edit *edit, const ControlSpec &spec)
     if (spec.style && spec.style->maxLength)
         edit->setMaxLength(spec.style->maxLength);
     edit->setText(spec.text);
+    // Setting the text a field holds empties its undo; once the edit that
+    // changed it is over.
+    if (spec.style && spec.style->keepsNoUndo)
+        QObject::connect(
+            edit, &QLineEdit::textChanged, edit, [edit] { edit->setText(edit->text()); }, Qt::QueuedConnection);
 }
 
 // Connects the control's notifications to the window's handlers.

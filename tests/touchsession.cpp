@@ -1,0 +1,90 @@
+// A short session at the real program, for the check that it touches
+// nothing (touches-nothing.sh): linked with the program's own entry, it waits
+// for the event loop, then types a pipe, chooses copper and the square bar,
+// types again, clicks the footer's link and closes the window with its close
+// control, as a person would. Each step says what it sees; a step that does
+// not see what it should ends the program with status 3.
+#include "mainunit.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+
+namespace {
+
+bool gFailed = false;
+
+void Step(const char *what, const QString &seen, const QString &expected)
+{
+    const bool ok = seen == expected;
+    std::printf("session: %s: \"%s\"%s\n", what, qPrintable(seen),
+                ok ? "" : qPrintable(" instead of \"" + expected + "\""));
+    std::fflush(stdout);
+    gFailed = gFailed || !ok;
+}
+
+void Click(TForm1 &form, const QWidget *control)
+{
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      control->mapTo(&form, control->rect().center()));
+}
+
+// Into a field, as typed after clicking it: its "0" goes first.
+void Type(TForm1 &form, ui::Edit *field, const QString &keys)
+{
+    Click(form, field);
+    QTest::keyClick(field, Qt::Key_End);
+    while (!field->text().isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, keys);
+}
+
+void RunSession()
+{
+    TForm1 *form = Form1;
+    if (!form || !QTest::qWaitForWindowExposed(form)) {
+        std::printf("session: the window did not show\n");
+        QCoreApplication::exit(3);
+        return;
+    }
+    form->activateWindow();
+
+    Type(*form, form->Edit1, QStringLiteral("57"));
+    Type(*form, form->Edit2, QStringLiteral("3.5"));
+    Type(*form, form->Edit3, QStringLiteral("1"));
+    Step("a pipe 57 × 3.5, 1 m", form->Label32->caption(), QStringLiteral("4.6 кг  "));
+
+    Click(*form, form->Label1);
+    Click(*form, form->Label25);
+    Step("copper", form->Label1->caption(), QStringLiteral("  Медь"));
+    Step("the pipe in copper", form->Label32->caption(), QStringLiteral("5.2 кг  "));
+
+    Click(*form, form->Label4);
+    Step("the square bar", form->Label17->caption(), QStringLiteral("    Квадрат"));
+    Type(*form, form->Edit1, QStringLiteral("10"));
+    Type(*form, form->Edit2, QStringLiteral("2"));
+    Step("a copper square 10, 2 m", form->Label32->caption(), QStringLiteral("1.8 кг  "));
+
+    // The seller's site, handed to whatever the desktop opens links with.
+    Click(*form, form->Image9);
+    QTest::qWait(200);
+
+    if (gFailed) {
+        QCoreApplication::exit(3);
+        return;
+    }
+    std::printf("session: closing\n");
+    std::fflush(stdout);
+    Click(*form, form->Image8);
+}
+
+// Runs when the program's QApplication is made: the session starts once
+// the program's event loop runs, after the window is shown.
+void StartSession() { QTimer::singleShot(0, &RunSession); }
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(StartSession)
