@@ -7,4 +7,4 @@ test_packages=("${build_packages[@]}" qt6-base-private-dev libgtest-dev libbench
 bench_packages=("${build_packages[@]}" libbenchmark-dev python3 xvfb xauth libx11-6 libxdamage1 dbus)
 # tools/package: the Debian packaging tools, the package's Build-Depends
 # (debian/control), and the checkers it runs on the result.
-package_packages=(build-essential debhelper dpkg-dev cmake qt6-base-dev git lintian appstream desktop-file-utils)
+package_packages=(build-essential debhelper dpkg-dev cmake qt6-base-dev libxcb1-dev git lintian appstream desktop-file-utils)
