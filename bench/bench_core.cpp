@@ -27,7 +27,7 @@ void Calculate(benchmark::State &state, metal::ProfileKind kind, bool massMode, 
         benchmark::DoNotOptimize(views);
         const double value = metal::CalculateResult(kind, views, density, massMode);
         const metal::ResultText result = metal::FormatResult(value, separator);
-        shown = result.error ? result.text : metal::WithResultUnit(result.text, massMode, kind);
+        shown = metal::ShownResult(result, massMode, kind);
         benchmark::DoNotOptimize(shown);
     }
     if (shown.empty() || shown == metal::kErrorText)

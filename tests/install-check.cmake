@@ -1,6 +1,11 @@
-# Installs the build into a scratch prefix and checks what the desktop needs
-# to list the program: the executable, its desktop entry and its icon.
-#   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -P install-check.cmake
+# Installs the build into a scratch prefix and checks what the desktop and
+# software centres need to list the program: the executable, its desktop
+# entry, its icons, its AppStream metadata and its manual pages; that the
+# executable answers --version and --help without a display, needs no
+# RUNPATH, and says in one line when there is no graphical session; and that
+# the Debian changelog names the project's version.
+#   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DSOURCE_DIR=<source> -DVERSION=<version> -P install-check.cmake
+cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}" RESULT_VARIABLE status
                 OUTPUT_QUIET)
@@ -8,27 +13,185 @@ if(status)
   message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 
+set(program "${PREFIX}/bin/metalcalc")
 set(entry "${PREFIX}/share/applications/metalcalc.desktop")
-set(icon "${PREFIX}/share/icons/hicolor/128x128/apps/metalcalc.png")
-foreach(file "${PREFIX}/bin/metalcalc" "${entry}" "${icon}")
+set(metainfo "${PREFIX}/share/metainfo/com.example.metalcalc.metainfo.xml")
+set(manuals "${PREFIX}/share/man/man1/metalcalc.1" "${PREFIX}/share/man/ru/man1/metalcalc.1")
+# The icon sizes in hicolor, each a PNG of its size; 512 for software centres.
+set(icon_sizes 16 22 24 32 48 64 128 256 512)
+foreach(file "${program}" "${entry}" "${metainfo}" ${manuals})
   if(NOT EXISTS "${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
 
+# --- The desktop entry -------------------------------------------------------
 file(STRINGS "${entry}" lines ENCODING UTF-8)
-foreach(expected "[Desktop Entry]" "Type=Application" "Name=Калькулятор металлопроката" "Exec=metalcalc"
-                 "Icon=metalcalc")
+foreach(expected "[Desktop Entry]" "Type=Application" "Name=Rolled Metal Calculator"
+                 "Name[ru]=Калькулятор металлопроката" "Exec=metalcalc" "Icon=metalcalc" "StartupWMClass=metalcalc")
   list(FIND lines "${expected}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the desktop entry lacks the line '${expected}'")
   endif()
 endforeach()
+foreach(key "GenericName" "GenericName[ru]" "Comment" "Comment[ru]" "Keywords" "Keywords[ru]")
+  string(REPLACE "[" "\\[" pattern "${key}")
+  string(REPLACE "]" "\\]" pattern "${pattern}")
+  set(found ${lines})
+  list(FILTER found INCLUDE REGEX "^${pattern}=.")
+  if(NOT found)
+    message(FATAL_ERROR "the desktop entry has no ${key}")
+  endif()
+endforeach()
 
+# --- The icons -----------------------------------------------------------------
 # A PNG's size is in its header: width and height as 32-bit numbers at 16.
-file(READ "${icon}" header LIMIT 24 HEX)
-string(SUBSTRING "${header}" 0 16 signature)
-string(SUBSTRING "${header}" 32 16 size)
-if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT size STREQUAL "0000008000000080")
-  message(FATAL_ERROR "the icon is not a 128 x 128 PNG (header ${header})")
+foreach(size ${icon_sizes})
+  set(icon "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/metalcalc.png")
+  if(NOT EXISTS "${icon}")
+    message(FATAL_ERROR "not installed: ${icon}")
+  endif()
+  file(READ "${icon}" header LIMIT 24 HEX)
+  string(SUBSTRING "${header}" 0 16 signature)
+  string(SUBSTRING "${header}" 32 16 actual)
+  math(EXPR side "${size}" OUTPUT_FORMAT HEXADECIMAL)
+  string(SUBSTRING "${side}" 2 -1 side)
+  string(REPEAT "0" 8 zeros)
+  string(PREPEND side "${zeros}")
+  string(LENGTH "${side}" length)
+  math(EXPR start "${length} - 8")
+  string(SUBSTRING "${side}" ${start} 8 side)
+  if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT actual STREQUAL "${side}${side}")
+    message(FATAL_ERROR "${icon} is not a ${size} x ${size} PNG (header ${header})")
+  endif()
+endforeach()
+
+# --- The metadata and the version ----------------------------------------------
+file(READ "${metainfo}" xml)
+foreach(expected "<id>com.example.metalcalc</id>" "<launchable type=\"desktop-id\">metalcalc.desktop</launchable>"
+                 "<binary>metalcalc</binary>" "<name xml:lang=\"ru\">Калькулятор металлопроката</name>")
+  string(FIND "${xml}" "${expected}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the metadata lacks ${expected}")
+  endif()
+endforeach()
+if(NOT xml MATCHES "<release version=\"([^\"]*)\" date=\"([^\"]*)\"")
+  message(FATAL_ERROR "the metadata has no release")
 endif()
+set(release_version "${CMAKE_MATCH_1}")
+set(release_date "${CMAKE_MATCH_2}")
+if(NOT release_version STREQUAL VERSION)
+  message(FATAL_ERROR "the metadata's release is ${release_version}, the project's version ${VERSION}")
+endif()
+
+# The newest changelog entry is this version, of the release's date.
+file(STRINGS "${SOURCE_DIR}/debian/changelog" changelog ENCODING UTF-8)
+list(GET changelog 0 heading)
+if(NOT heading MATCHES "^metalcalc \\(([^)]*)\\) ")
+  message(FATAL_ERROR "debian/changelog begins with '${heading}'")
+endif()
+if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
+  message(FATAL_ERROR "debian/changelog says ${CMAKE_MATCH_1}, the project's version is ${VERSION}")
+endif()
+list(FILTER changelog INCLUDE REGEX "^ -- ")
+list(GET changelog 0 trailer)
+if(NOT trailer MATCHES ">  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+  message(FATAL_ERROR "debian/changelog's first entry ends with '${trailer}'")
+endif()
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months "${CMAKE_MATCH_2}" month)
+math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
+if(month LESS 10)
+  set(month "0${month}")
+endif()
+set(changelog_date "${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1}")
+if(NOT changelog_date STREQUAL release_date)
+  message(FATAL_ERROR "debian/changelog dates ${VERSION} ${changelog_date}, the metadata ${release_date}")
+endif()
+
+foreach(manual ${manuals})
+  file(STRINGS "${manual}" heading LIMIT_COUNT 1 ENCODING UTF-8)
+  if(NOT heading MATCHES "^\\.TH METALCALC 1 \"${release_date}\" \"metalcalc ${VERSION}\" ")
+    message(FATAL_ERROR "${manual} begins with '${heading}'")
+  endif()
+endforeach()
+
+# --- The validators, where they are installed -------------------------------------
+find_program(desktop_file_validate desktop-file-validate)
+if(desktop_file_validate)
+  execute_process(COMMAND "${desktop_file_validate}" "${entry}" RESULT_VARIABLE status OUTPUT_VARIABLE output
+                  ERROR_VARIABLE output)
+  if(status OR output)
+    message(FATAL_ERROR "desktop-file-validate (${status}):\n${output}")
+  endif()
+else()
+  message(STATUS "desktop-file-validate is not installed: the desktop entry is not validated")
+endif()
+find_program(appstreamcli appstreamcli)
+if(appstreamcli)
+  execute_process(COMMAND "${appstreamcli}" validate --no-net --no-color "${metainfo}" RESULT_VARIABLE status
+                  OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(status OR output MATCHES "(^|\n)[EW]: ")
+    message(FATAL_ERROR "appstreamcli validate (${status}):\n${output}")
+  endif()
+else()
+  message(STATUS "appstreamcli is not installed: the metadata is not validated")
+endif()
+find_program(man man)
+if(man)
+  foreach(manual ${manuals})
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C.UTF-8 MANWIDTH=80 "${man}" --warnings -E UTF-8 -l -Tutf8
+                            -Z "${manual}" RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE output)
+    if(status OR output)
+      message(FATAL_ERROR "man --warnings ${manual} (${status}):\n${output}")
+    endif()
+  endforeach()
+else()
+  message(STATUS "man is not installed: the manual pages are not formatted")
+endif()
+
+# --- The executable ----------------------------------------------------------------
+file(READ_ELF "${program}" RUNPATH runpath RPATH rpath)
+if(runpath OR rpath)
+  message(FATAL_ERROR "the installed program has a RUNPATH '${runpath}' or RPATH '${rpath}'")
+endif()
+
+# check_run(ENV <variables> ARGS <arguments> STATUS <status> OUT <regex> ERR <regex>):
+# one run of the installed program without a display (unless ENV names one),
+# its status and its whole stdout and stderr. STATUS RUNS: it must still be
+# running after two seconds, having opened its window.
+function(check_run)
+  cmake_parse_arguments(RUN "" "STATUS;OUT;ERR" "ENV;ARGS" ${ARGN})
+  # env runs the program in its place: a crash shows in the status.
+  set(command env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_MESSAGES ${RUN_ENV} "${program}"
+              ${RUN_ARGS})
+  set(what "'${RUN_ENV} metalcalc ${RUN_ARGS}'")
+  if(RUN_STATUS STREQUAL "RUNS")
+    execute_process(COMMAND ${command} RESULT_VARIABLE status ERROR_VARIABLE err TIMEOUT 2)
+    if(NOT status MATCHES "timeout")
+      message(FATAL_ERROR "${what} ended (${status}) instead of showing its window:\n${err}")
+    endif()
+    return()
+  endif()
+  execute_process(COMMAND ${command} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status STREQUAL RUN_STATUS OR NOT out MATCHES "^${RUN_OUT}$" OR NOT err MATCHES "^${RUN_ERR}$")
+    message(FATAL_ERROR "${what} gave status ${status}, stdout:\n${out}\nstderr:\n${err}")
+  endif()
+endfunction()
+
+set(version_line "metalcalc \\(Калькулятор металлопроката\\) ${VERSION}\n")
+set(usage "metalcalc \\[--help \\| --version\\]\n")
+set(no_session "metalcalc: a graphical session is needed, and there is none \\([^\n]*DISPLAY[^\n]*\\)\n")
+set(unreachable "(.*\n)?metalcalc: a graphical session is needed, and the window system cannot be reached\n")
+check_run(ENV LC_ALL=C.UTF-8 ARGS --version STATUS 0 OUT "${version_line}")
+check_run(ENV LC_ALL=ru_RU.UTF-8 ARGS --version STATUS 0 OUT "${version_line}")
+check_run(ENV LC_ALL=C.UTF-8 ARGS -platform offscreen --version STATUS 0 OUT "${version_line}")
+check_run(ENV LC_ALL=C.UTF-8 ARGS --help STATUS 0 OUT "Usage: ${usage}.*\n  --help  [^\n]+\n  --version  [^\n]+\n.*")
+check_run(ENV LC_ALL= LANG=ru_RU.UTF-8 ARGS --help STATUS 0 OUT "Использование: ${usage}.*")
+check_run(ENV LC_ALL=C.UTF-8 STATUS 1 ERR "${no_session}")
+check_run(ENV LC_ALL=C.UTF-8 ARGS --unknown file.txt STATUS 1 ERR "${no_session}")
+check_run(ENV LC_ALL=ru_RU.UTF-8 STATUS 1 ERR "metalcalc: нужен графический сеанс, а его нет \\([^\n]*\\)\n")
+check_run(ENV LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb STATUS 1 ERR "${unreachable}")
+check_run(ENV LC_ALL=C.UTF-8 ARGS -platform xcb STATUS 1 ERR "${unreachable}")
+check_run(ENV LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen STATUS RUNS)
+check_run(ENV LC_ALL=C.UTF-8 ARGS -platform offscreen STATUS RUNS)

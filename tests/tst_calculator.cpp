@@ -29,7 +29,7 @@ std::string Shown(ProfileKind kind, const FieldTexts &fields, MaterialId materia
                   std::string_view separator = NBSP)
 {
     const ResultText result = FormatResult(CalculateResult(kind, fields, Densities[material], massMode), separator);
-    return result.error ? result.text : WithResultUnit(result.text, massMode, kind);
+    return ShownResult(result, massMode, kind);
 }
 
 std::string ErrorText() { return std::string(kErrorText); }

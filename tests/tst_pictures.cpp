@@ -1,5 +1,7 @@
-// The pictures as the program embeds them: their files' format, their sizes,
-// and what a person sees at the places the window relies on.
+// The pictures as the program embeds them, their @2x twins for screens
+// scaled to 200 % and the application icons: their files' format, their
+// sizes, and what a person sees at the places the window relies on, at both
+// scales.
 #include "pictures.h"
 
 #include <QColor>
@@ -7,24 +9,51 @@
 #include <QImage>
 #include <QRect>
 #include <QTest>
+#include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
 
-QImage load(const QString &name)
+// The twin of a picture at the scale: name.png at 1, name@2x.png at 2.
+QString scaledName(const QString &name, int scale)
 {
-    QImage image = ui::PictureImage(name);
-    return image.convertToFormat(QImage::Format_ARGB32);
+    if (scale == 1)
+        return name;
+    const qsizetype dot = name.lastIndexOf('.');
+    return name.left(dot) + QStringLiteral("@%1x").arg(scale) + name.mid(dot);
 }
 
-QByteArray fileBytes(const QString &name)
+// The picture's file: at scale 1 as the program embeds it, at scale 2 from
+// the source tree's assets/pictures/.
+QByteArray fileBytes(const QString &name, int scale = 1)
 {
-    QFile file(QStringLiteral(":/pictures/") + name);
+    QFile file(scale == 1 ? QStringLiteral(":/pictures/") + name
+                          : QStringLiteral(ASSETS_DIR "/pictures/") + scaledName(name, scale));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+QByteArray assetBytes(const QString &path)
+{
+    QFile file(QStringLiteral(ASSETS_DIR "/") + path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QImage load(const QString &name, int scale = 1)
+{
+    const QImage image = scale == 1 ? ui::PictureImage(name) : QImage::fromData(fileBytes(name, scale));
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QRect scaled(const QRect &r, int scale)
+{
+    return QRect(r.left() * scale, r.top() * scale, r.width() * scale, r.height() * scale);
 }
 
 quint32 bigEndian32(const QByteArray &bytes, int at)
@@ -83,16 +112,23 @@ private slots:
     void pixel();
     void inkBox_data();
     void inkBox();
+    void workArea_data();
     void workArea();
+    void backgroundCorners_data();
+    void backgroundCorners();
     void toggle_data();
     void toggle();
     void photo_data();
     void photo();
+    void appIcon_data();
+    void appIcon();
+    void windowsIcon();
 };
 
 void PicturesTest::fileFormat_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("scale");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
 
@@ -137,22 +173,28 @@ void PicturesTest::fileFormat_data()
         {"minimise.png", 8, 2},
         {"minimise-hover.png", 8, 2},
     };
-    for (const auto &p : pictures)
-        QTest::newRow(p.name) << QString::fromLatin1(p.name) << p.width << p.height;
+    for (const auto &p : pictures) {
+        const QString name = QString::fromLatin1(p.name);
+        QTest::newRow(p.name) << name << 1 << p.width << p.height;
+        QTest::newRow(qPrintable(scaledName(name, 2))) << name << 2 << 2 * p.width << 2 * p.height;
+    }
 }
 
 // PNG pictures are 8-bit RGBA with an alpha channel; the photos are opaque
-// colour JPEGs. Both decode to the size the window lays out.
+// colour JPEGs. Both decode to the size the window lays out; every picture's
+// @2x twin is of the same kind and exactly twice as wide and high.
 void PicturesTest::fileFormat()
 {
     QFETCH(QString, name);
+    QFETCH(int, scale);
     QFETCH(int, width);
     QFETCH(int, height);
 
-    QVERIFY2(ui::PictureNames().contains(name), qPrintable(name + " is not embedded"));
-    const QByteArray bytes = fileBytes(name);
-    QVERIFY(bytes.size() > 30);
-    const QImage image = ui::PictureImage(name);
+    if (scale == 1)
+        QVERIFY2(ui::PictureNames().contains(name), qPrintable(name + " is not embedded"));
+    const QByteArray bytes = fileBytes(name, scale);
+    QVERIFY2(bytes.size() > 30, qPrintable(scaledName(name, scale) + " is missing"));
+    const QImage image = scale == 1 ? ui::PictureImage(name) : QImage::fromData(bytes);
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), QSize(width, height));
 
@@ -181,16 +223,23 @@ void PicturesTest::fileFormat()
 void PicturesTest::pixel_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("scale");
     QTest::addColumn<QPoint>("at");
     QTest::addColumn<Look>("look");
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<int>("tolerance");
 
+    // Every place is checked in the picture and, at twice its coordinates,
+    // in its @2x twin.
     const auto exact = [](const QByteArray &row, const char *name, QPoint at, QColor colour, int tolerance = 0) {
-        QTest::newRow(row.constData()) << QString::fromLatin1(name) << at << Look::Exact << colour << tolerance;
+        for (const int scale : {1, 2})
+            QTest::newRow((scale == 1 ? row : row + " @2x").constData())
+                << QString::fromLatin1(name) << scale << at << Look::Exact << colour << tolerance;
     };
     const auto look = [](const QByteArray &row, const char *name, QPoint at, Look kind) {
-        QTest::newRow(row.constData()) << QString::fromLatin1(name) << at << kind << QColor() << 0;
+        for (const int scale : {1, 2})
+            QTest::newRow((scale == 1 ? row : row + " @2x").constData())
+                << QString::fromLatin1(name) << scale << at << kind << QColor() << 0;
     };
     const QColor white(255, 255, 255);
 
@@ -444,14 +493,15 @@ void PicturesTest::pixel_data()
 void PicturesTest::pixel()
 {
     QFETCH(QString, name);
+    QFETCH(int, scale);
     QFETCH(QPoint, at);
     QFETCH(Look, look);
     QFETCH(QColor, colour);
     QFETCH(int, tolerance);
 
-    const QImage image = load(name);
-    QVERIFY(image.rect().contains(at));
-    const QRgb p = image.pixel(at);
+    const QImage image = load(name, scale);
+    QVERIFY(image.rect().contains(at * scale));
+    const QRgb p = image.pixel(at * scale);
     const QString seen = describe(p);
     switch (look) {
     case Look::Exact: {
@@ -476,46 +526,81 @@ void PicturesTest::pixel()
 void PicturesTest::inkBox_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("scale");
     QTest::addColumn<QRect>("searched");
     QTest::addColumn<QColor>("ground");
     QTest::addColumn<QRect>("ink");
 
     const QColor white(255, 255, 255);
-    QTest::newRow("title") << "background.png" << QRect(12, 3, 684, 43) << white
-                           << QRect(QPoint(205, 15), QPoint(503, 35));
-    QTest::newRow("material caption") << "background.png" << QRect(2, 47, 108, 69) << white
-                                      << QRect(QPoint(22, 75), QPoint(89, 87));
-    QTest::newRow("seller name") << "background.png" << QRect(40, 528, 156, 50) << white
-                                 << QRect(QPoint(110, 550), QPoint(187, 562));
-    QTest::newRow("seller logo") << "background.png" << QRect(566, 528, 136, 50) << white
-                                 << QRect(QPoint(574, 542), QPoint(676, 560));
+    const struct {
+        const char *row;
+        QRect searched, ink;
+    } boxes[] = {
+        {"title", QRect(12, 3, 684, 43), QRect(QPoint(205, 15), QPoint(503, 35))},
+        {"material caption", QRect(2, 47, 108, 69), QRect(QPoint(22, 75), QPoint(89, 87))},
+        {"seller name", QRect(40, 528, 156, 50), QRect(QPoint(110, 550), QPoint(187, 562))},
+        {"seller logo", QRect(566, 528, 136, 50), QRect(QPoint(574, 542), QPoint(676, 560))},
+    };
+    for (const auto &b : boxes) {
+        QTest::newRow(b.row) << "background.png" << 1 << b.searched << white << b.ink;
+        QTest::newRow(qPrintable(QByteArray(b.row) + " @2x"))
+            << "background.png" << 2 << scaled(b.searched, 2) << white << scaled(b.ink, 2);
+    }
 }
 
 // Texts and marks lie exactly in the columns and rows the window expects,
-// and nothing else is drawn around them.
+// and nothing else is drawn around them; in the @2x twin they fill the same
+// box at twice its coordinates.
 void PicturesTest::inkBox()
 {
     QFETCH(QString, name);
+    QFETCH(int, scale);
     QFETCH(QRect, searched);
     QFETCH(QColor, ground);
     QFETCH(QRect, ink);
 
-    const QImage image = load(name);
+    const QImage image = load(name, scale);
     QRgb groundPixel = ground.rgba();
     if (ground.alpha() == 0)
         groundPixel = 0;
     QCOMPARE(inkBounds(image, searched, groundPixel), ink);
+
+    // At 2x the letters are drawn for the finer grid: in a picture enlarged
+    // pixel by pixel every aligned 2 x 2 block would be one colour.
+    if (scale == 2) {
+        int mixed = 0;
+        for (int y = ink.top() & ~1; y < ink.bottom(); y += 2)
+            for (int x = ink.left() & ~1; x < ink.right(); x += 2) {
+                const QRgb p = image.pixel(x, y);
+                mixed += (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p || image.pixel(x + 1, y + 1) != p)
+                             ? 1
+                             : 0;
+            }
+        QVERIFY2(mixed >= ink.width() / 4, qPrintable(QStringLiteral("only %1 blocks of two colours").arg(mixed)));
+    }
 }
+
+// The background and its twin, for the checks of the whole background.
+static void addBackgroundScales()
+{
+    QTest::addColumn<int>("scale");
+    QTest::newRow("background.png") << 1;
+    QTest::newRow("background@2x.png") << 2;
+}
+
+void PicturesTest::workArea_data() { addBackgroundScales(); }
 
 // The work area is light grey with a faint drawing: most of it is the plain
 // grey, and no line of the drawing is darker than a faint grey.
 void PicturesTest::workArea()
 {
-    const QImage image = load(QStringLiteral("background.png"));
+    QFETCH(int, scale);
+    const QImage image = load(QStringLiteral("background.png"), scale);
+    const QRect area = scaled(QRect(QPoint(1, 117), QPoint(706, 526)), scale);
     int plain = 0, total = 0;
     int darkest = 255;
-    for (int y = 117; y <= 526; ++y) {
-        for (int x = 1; x <= 706; ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             const QRgb p = image.pixel(x, y);
             ++total;
             if (p == qRgb(241, 241, 241))
@@ -529,35 +614,78 @@ void PicturesTest::workArea()
     QVERIFY2(darkest >= 205, qPrintable(QStringLiteral("a line as dark as %1").arg(darkest)));
 }
 
+void PicturesTest::backgroundCorners_data() { addBackgroundScales(); }
+
+// The background's corners are rounded with a radius of 10 px, 20 px in the
+// @2x twin, as the window's rounded outline: a pixel wholly outside the
+// quarter circle is clear, one wholly inside it is opaque.
+void PicturesTest::backgroundCorners()
+{
+    QFETCH(int, scale);
+    const QImage image = load(QStringLiteral("background.png"), scale);
+    const int r = 10 * scale, w = image.width(), h = image.height();
+    const qreal margin = 0.05;
+    for (int y = 0; y < r; ++y) {
+        for (int x = 0; x < r; ++x) {
+            // The pixel's nearest and farthest points from the circle's centre (r, r).
+            const qreal nearX = r - (x + 1), nearY = r - (y + 1), farX = r - x, farY = r - y;
+            const qreal nearest = std::hypot(nearX, nearY), farthest = std::hypot(farX, farY);
+            for (const QPoint at :
+                 {QPoint(x, y), QPoint(w - 1 - x, y), QPoint(x, h - 1 - y), QPoint(w - 1 - x, h - 1 - y)}) {
+                const int alpha = qAlpha(image.pixel(at));
+                const QString where = QStringLiteral("alpha %1 at %2,%3").arg(alpha).arg(at.x()).arg(at.y());
+                if (nearest >= r + margin)
+                    QVERIFY2(alpha == 0, qPrintable(where + " outside the corner"));
+                if (farthest <= r - margin)
+                    QVERIFY2(alpha == 255, qPrintable(where + " inside the corner"));
+            }
+        }
+    }
+}
+
 void PicturesTest::toggle_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("scale");
     QTest::addColumn<int>("border");
     QTest::addColumn<bool>("leftActive");
 
-    QTest::newRow("length, left highlighted") << "toggle-length.png" << 60 << true;
-    QTest::newRow("mass, right highlighted") << "toggle-mass.png" << 60 << false;
-    QTest::newRow("sheet area, left highlighted") << "toggle-sheet-area.png" << 80 << true;
-    QTest::newRow("sheet mass, right highlighted") << "toggle-sheet-mass.png" << 80 << false;
+    const struct {
+        const char *row;
+        const char *name;
+        int border;
+        bool leftActive;
+    } toggles[] = {
+        {"length, left highlighted", "toggle-length.png", 60, true},
+        {"mass, right highlighted", "toggle-mass.png", 60, false},
+        {"sheet area, left highlighted", "toggle-sheet-area.png", 80, true},
+        {"sheet mass, right highlighted", "toggle-sheet-mass.png", 80, false},
+    };
+    for (const auto &t : toggles)
+        for (const int scale : {1, 2})
+            QTest::newRow(scale == 1 ? t.row : qPrintable(QByteArray(t.row) + " @2x"))
+                << QString::fromLatin1(t.name) << scale << t.border << t.leftActive;
 }
 
 // The two segments with the border between them at the given columns: the
 // active one green, the other dark grey with its word underlined in dashes,
-// both words in white.
+// both words in white. The @2x twin shows the same at twice the coordinates.
 void PicturesTest::toggle()
 {
     QFETCH(QString, name);
+    QFETCH(int, scale);
     QFETCH(int, border);
     QFETCH(bool, leftActive);
 
-    const QImage image = load(name);
+    const QImage image = load(name, scale);
     for (int y = 0; y < image.height(); ++y)
-        for (int x = border; x < border + 4; ++x)
+        for (int x = border * scale; x < (border + 4) * scale; ++x)
             QVERIFY2(
                 image.pixel(x, y) == qRgb(255, 255, 255),
                 qPrintable(QStringLiteral("border at %1,%2 is %3").arg(x).arg(y).arg(describe(image.pixel(x, y)))));
 
-    const QRect left(3, 4, border - 6, 27), right(border + 7, 4, image.width() - border - 10, 27);
+    const QRect left = scaled(QRect(3, 4, border - 6, 27), scale);
+    const QRect right = scaled(QRect(border + 7, 4, image.width() / scale - border - 10, 27), scale);
     const auto isGreen = [](QRgb p) { return qGreen(p) > qRed(p) + 40 && qGreen(p) > qBlue(p) + 60; };
     const auto isGrey = [](QRgb p) {
         return std::abs(qRed(p) - qGreen(p)) < 6 && std::abs(qGreen(p) - qBlue(p)) < 6 && qRed(p) < 140 && qRed(p) > 50;
@@ -589,26 +717,29 @@ void PicturesTest::toggle()
         }
         return count;
     };
-    QVERIFY2(runs(inactive, 27) >= 6, "the dashed underline is missing");
-    QCOMPARE(runs(active, 27), 0);
+    QVERIFY2(runs(inactive, 27 * scale) >= 6, "the dashed underline is missing");
+    QCOMPARE(runs(active, 27 * scale), 0);
 }
 
 void PicturesTest::photo_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("scale");
     const char *photos[] = {"photo-pipe.jpg",    "photo-profile-pipe.jpg", "photo-square.jpg", "photo-round.jpg",
                             "photo-angle.jpg",   "photo-sheet.jpg",        "photo-strip.jpg",  "photo-hexagon.jpg",
                             "photo-channel.jpg", "photo-beam.jpg"};
     for (const char *p : photos)
-        QTest::newRow(p) << QString::fromLatin1(p);
+        for (const int scale : {1, 2})
+            QTest::newRow(qPrintable(scaledName(QString::fromLatin1(p), scale))) << QString::fromLatin1(p) << scale;
 }
 
 // A photo shows its product on a white ground: the corners are white, and a
-// good part of the middle is the product.
+// good part of the middle is the product, in the photo and in its @2x twin.
 void PicturesTest::photo()
 {
     QFETCH(QString, name);
-    const QImage image = load(name);
+    QFETCH(int, scale);
+    const QImage image = load(name, scale);
     const int w = image.width(), h = image.height();
     for (const QPoint corner : {QPoint(1, 1), QPoint(w - 2, 1)}) {
         const QRgb p = image.pixel(corner);
@@ -625,6 +756,84 @@ void PicturesTest::photo()
         }
     }
     QVERIFY2(product > total / 4, qPrintable(QStringLiteral("%1 of %2").arg(product).arg(total)));
+}
+
+void PicturesTest::appIcon_data()
+{
+    QTest::addColumn<int>("size");
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        QTest::newRow(qPrintable(QStringLiteral("metalcalc-%1.png").arg(size))) << size;
+}
+
+// The application icon in every size a desktop asks for: a square 8-bit RGBA
+// PNG of that size, a calculator on a transparent ground. Up to 64 px it is
+// drawn on whole pixels: across its middle every pixel is either clear or
+// opaque, where a reduced large icon would leave half-covered pixels at the
+// body's sides. The 128 px one is the window's icon.
+void PicturesTest::appIcon()
+{
+    QFETCH(int, size);
+    const QByteArray bytes = assetBytes(QStringLiteral("icons/metalcalc-%1.png").arg(size));
+    QVERIFY2(bytes.startsWith("\x89PNG\r\n\x1a\n"), "missing or not a PNG");
+    QCOMPARE(bigEndian32(bytes, 16), quint32(size));
+    QCOMPARE(bigEndian32(bytes, 20), quint32(size));
+    QCOMPARE(int(quint8(bytes[24])), 8);
+    QCOMPARE(int(quint8(bytes[25])), 6);
+    const QImage icon = QImage::fromData(bytes).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(icon.size(), QSize(size, size));
+
+    QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+    QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+    int clear = 0, opaque = 0;
+    for (int x = 0; x < size; ++x) {
+        const int alpha = qAlpha(icon.pixel(x, size / 2));
+        clear += alpha == 0 ? 1 : 0;
+        opaque += alpha == 255 ? 1 : 0;
+        if (size <= 64)
+            QVERIFY2(alpha == 0 || alpha == 255,
+                     qPrintable(QStringLiteral("alpha %1 at %2,%3").arg(alpha).arg(x).arg(size / 2)));
+    }
+    QVERIFY2(clear >= size / 8 && opaque >= size / 2,
+             qPrintable(QStringLiteral("%1 clear, %2 opaque").arg(clear).arg(opaque)));
+    if (size == 128)
+        QCOMPARE(icon, load(QStringLiteral("icon.png")));
+}
+
+// The Windows icon file: a directory of six entries, 16 to 256 px, each a
+// whole 32-bit PNG picture of its size lying where its entry says, the
+// pictures one after the other to the end of the file.
+void PicturesTest::windowsIcon()
+{
+    const QByteArray ico = assetBytes(QStringLiteral("icons/metalcalc.ico"));
+    QVERIFY2(ico.size() > 6, "metalcalc.ico is missing");
+    const auto u16 = [&ico](int at) { return qFromLittleEndian<quint16>(ico.constData() + at); };
+    const auto u32 = [&ico](int at) { return qFromLittleEndian<quint32>(ico.constData() + at); };
+    QCOMPARE(u16(0), quint16(0));
+    QCOMPARE(u16(2), quint16(1));
+    const QList<int> sizes = {16, 24, 32, 48, 64, 256};
+    QCOMPARE(int(u16(4)), int(sizes.size()));
+    quint32 next = 6 + 16 * quint32(sizes.size());
+    for (int i = 0; i < sizes.size(); ++i) {
+        const int entry = 6 + 16 * i, size = sizes[i];
+        const int width = quint8(ico[entry]) == 0 ? 256 : quint8(ico[entry]);
+        const int height = quint8(ico[entry + 1]) == 0 ? 256 : quint8(ico[entry + 1]);
+        QCOMPARE(width, size);
+        QCOMPARE(height, size);
+        QCOMPARE(int(quint8(ico[entry + 2])), 0);  // no palette
+        QCOMPARE(int(quint8(ico[entry + 3])), 0);
+        QCOMPARE(u16(entry + 4), quint16(1));   // planes
+        QCOMPARE(u16(entry + 6), quint16(32));  // bits per pixel
+        const quint32 length = u32(entry + 8), offset = u32(entry + 12);
+        QCOMPARE(offset, next);
+        QVERIFY(length > 8 && offset + length <= quint32(ico.size()));
+        const QByteArray png = ico.mid(offset, length);
+        QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n"));
+        QCOMPARE(png, assetBytes(QStringLiteral("icons/metalcalc-%1.png").arg(size)));
+        QCOMPARE(QImage::fromData(png).size(), QSize(size, size));
+        next = offset + length;
+    }
+    QCOMPARE(next, quint32(ico.size()));
 }
 
 QTEST_MAIN(PicturesTest)

@@ -1,6 +1,6 @@
 // picturepack: stores PNG pictures decoded, for embedding in the program.
 //
-//   picturepack <out.bin> <out.cpp> <picture.png>[@RRGGBB]...
+//   picturepack <out.bin> <out.cpp> <picture.png>[@RRGGBB]... [--as-is <picture>...]
 //
 // Decoding a PNG costs about a hundred instructions a pixel, and the window
 // shows some 700 000 pixels of PNG in its first frame. The program embeds
@@ -12,6 +12,10 @@
 // A picture given with @RRGGBB always lies over that colour (the window's
 // background picture over the window's own fill): it is stored composited
 // over it, opaque: drawing it is then a plain copy.
+//
+// The pictures after --as-is (the twins drawn for scaled screens) are stored
+// as their files are, compressed, after all the pixels, in a second table:
+// a program on an unscaled screen never touches them.
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -26,7 +30,8 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 4) {
-        std::fprintf(stderr, "usage: picturepack <out.bin> <out.cpp> <picture.png>[@RRGGBB]...\n");
+        std::fprintf(stderr,
+                     "usage: picturepack <out.bin> <out.cpp> <picture.png>[@RRGGBB]... [--as-is <picture>...]\n");
         return 2;
     }
     QFile bin(args[1]);
@@ -36,7 +41,26 @@ int main(int argc, char *argv[])
     }
     QString table;
     QTextStream rows(&table);
+    QString stored;
+    QTextStream storedRows(&stored);
+    bool asIs = false;
     for (qsizetype i = 3; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--as-is")) {
+            asIs = true;
+            continue;
+        }
+        if (asIs) {
+            QFile file(args[i]);
+            if (!file.open(QIODevice::ReadOnly)) {
+                std::fprintf(stderr, "picturepack: cannot read %s\n", qPrintable(args[i]));
+                return 1;
+            }
+            const QByteArray bytes = file.readAll();
+            storedRows << "    {\"" << QFileInfo(args[i]).fileName() << "\", " << bin.pos() << ", " << bytes.size()
+                       << "},\n";
+            bin.write(bytes);
+            continue;
+        }
         const QStringList parts = args[i].split(u'@');
         QImage picture(parts[0]);
         if (picture.isNull()) {
@@ -94,6 +118,9 @@ int main(int argc, char *argv[])
         << "const PackedPicture kPackedPictures[] = {\n"
         << table << "};\n"
         << "const std::size_t kPackedPictureCount = sizeof kPackedPictures / sizeof kPackedPictures[0];\n"
+        << "const StoredPicture kStoredPictures[] = {\n"
+        << stored << "    {nullptr, 0, 0}};\n"
+        << "const std::size_t kStoredPictureCount = sizeof kStoredPictures / sizeof kStoredPictures[0] - 1;\n"
         << "const unsigned char *const kPackedPixels = metalcalc_packed_pixels;\n\n"
         << "}  // namespace ui\n";
     return 0;

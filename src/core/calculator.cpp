@@ -284,6 +284,11 @@ std::string WithResultUnit(std::string_view number, bool massMode, ProfileKind k
     return text;
 }
 
+std::string ShownResult(const ResultText &result, bool massMode, ProfileKind kind)
+{
+    return result.error ? result.text : WithResultUnit(result.text, massMode, kind);
+}
+
 std::string_view QuantityCaption(bool massMode) { return massMode ? "Длина, м" : "Масса, кг"; }
 
 std::string_view TotalCaption(bool massMode) { return massMode ? "Итого вес:" : "Итого длина:"; }

@@ -50,6 +50,9 @@ ResultText FormatResult(double value, std::string_view groupSeparator);
 std::string_view ResultUnit(bool massMode, ProfileKind kind);
 // The shown result: the number, a space, the unit and a space.
 std::string WithResultUnit(std::string_view number, bool massMode, ProfileKind kind);
+// The result as the window shows it: a number with its unit, the error text
+// without one.
+std::string ShownResult(const ResultText &result, bool massMode, ProfileKind kind);
 
 std::string_view QuantityCaption(bool massMode);
 std::string_view TotalCaption(bool massMode);

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "accessibility.h"
 #include "pictures.h"
 
 #include <QInputMethodEvent>
@@ -40,9 +41,19 @@ void Control::mouseDoubleClickEvent(QMouseEvent *event) { mousePressEvent(event)
 
 void Control::enterEvent(QEnterEvent *) { emit mouseEntered(); }
 
+void Control::setSpokenName(const QString &name)
+{
+    if (name == spokenName_)
+        return;
+    spokenName_ = name;
+    NotifyNameChanged(this);
+}
+
+QString Control::spokenName() const { return spokenName_.isEmpty() ? toolTip() : spokenName_; }
+
 void Control::leaveEvent(QEvent *) { emit mouseLeft(); }
 
-Label::Label(QWidget *parent) : Control(parent) {}
+Label::Label(QWidget *parent) : Control(parent) { setAccessibleRole(QAccessible::StaticText); }
 
 void Label::setCaption(const QString &caption)
 {
@@ -54,6 +65,16 @@ void Label::setCaption(const QString &caption)
     shown_.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     adjustToCaption();
     update();
+    NotifyCaptionChanged(this);
+}
+
+void Label::setBuddy(QWidget *buddy)
+{
+    buddy_ = buddy;
+    if (auto *edit = qobject_cast<Edit *>(buddy))
+        edit->labelledBy_ = this;
+    else if (auto *control = qobject_cast<Control *>(buddy))
+        control->labelledBy_ = this;
 }
 
 void Label::setFontColor(QColor color)
@@ -167,7 +188,7 @@ void Image::setPictureName(const QString &name)
 const QPixmap &Image::picture() const
 {
     if (!pending_.isEmpty()) {
-        picture_ = Picture(pending_);
+        picture_ = Picture(pending_, devicePixelRatioF());
         pending_.clear();
     }
     return picture_;
@@ -205,6 +226,9 @@ void Image::paintEvent(QPaintEvent *)
     if (shown.isNull())
         return;
     QPainter painter(this);
+    // A twin drawn for ratio 2 on a screen of 1.25 or 1.5 is reduced
+    // smoothly, never by dropping pixels.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, shown.devicePixelRatio() != devicePixelRatioF());
     // Integer halves as the picture is placed: a wider picture is cut
     // equally at both ends.
     const QSize size = shown.deviceIndependentSize().toSize();

@@ -5,12 +5,17 @@
 // notifications that ignore the window's own activation; plain panels.
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 namespace ui {
+
+class Label;
 
 // Colours are given as 0x00BBGGRR, so 255 is pure red.
 constexpr QRgb Bgr(quint32 bgr) { return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
@@ -31,6 +36,22 @@ public:
     int Tag = 0;
     QString Hint;  // data only, never shown
 
+    // For assistive technology (accessibility.h): what the control is; its
+    // name when it shows no text of its own (else its tool tip); for a
+    // choice, whether it is the current one. A control without a role only
+    // decorates.
+    void setAccessibleRole(QAccessible::Role role) { role_ = role; }
+    QAccessible::Role accessibleRole() const { return role_; }
+    void setSpokenName(const QString &name);
+    QString spokenName() const;
+    void setCurrentWhen(std::function<bool()> current) { current_ = std::move(current); }
+    bool isChoice() const { return bool(current_); }
+    bool isCurrent() const { return current_ && current_(); }
+    // The label that captions the control, if any (Label::setBuddy).
+    Label *labelledBy() const { return labelledBy_; }
+    // What a left click on the control does.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
     void mouseEntered();
@@ -48,7 +69,12 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    friend class Label;
     bool leftPressed_ = false;
+    QAccessible::Role role_ = QAccessible::NoRole;
+    QString spokenName_;
+    std::function<bool()> current_;
+    Label *labelledBy_ = nullptr;
 };
 
 class Label : public Control {
@@ -62,6 +88,11 @@ public:
     // A carriage return in the caption starts a new line.
     void setCaption(const QString &caption);
     QString caption() const { return caption_; }
+    // The caption with its line breaks as the label shows them.
+    QString shownText() const { return shown_; }
+    // The label captions another control: a field, or the result.
+    void setBuddy(QWidget *buddy);
+    QWidget *buddy() const { return buddy_; }
     void setFontColor(QColor color);
     QColor fontColor() const { return fontColor_; }
     // Opaque labels fill themselves with the background colour.
@@ -90,6 +121,7 @@ private:
     QColor background_ = QColor(kButtonFace);
     bool transparent_ = true;
     bool autoSize_ = false;
+    QWidget *buddy_ = nullptr;
     Justify justify_ = Justify::Left;
     Layout layout_ = Layout::Top;
 };
@@ -148,6 +180,8 @@ public:
     // Whether the field holds the window's focus, also while the window is
     // in the background.
     bool Focused() const { return focused_; }
+    // The caption of the field's row, if it has one (Label::setBuddy).
+    Label *labelledBy() const { return labelledBy_; }
 
 signals:
     void keyPress(QChar &key);
@@ -165,7 +199,9 @@ private:
     QString filter(const QString &typed);
     void setFocused(bool focused);
 
+    friend class Label;
     bool focused_ = false;
+    Label *labelledBy_ = nullptr;
 };
 
 }  // namespace ui

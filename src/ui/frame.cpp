@@ -8,13 +8,51 @@
 #include <QUrl>
 #include <QWindow>
 
+#ifdef METALCALC_X11
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
+
 namespace {
+
+bool OnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 // Where the desktop does not let a program place its own window (Wayland),
 // the desktop moves it instead.
-bool DesktopMovesWindows() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+bool DesktopMovesWindows() { return OnWayland(); }
+
+// Whether a compositing manager runs on X11: it owns the selection
+// _NET_WM_CM_S0.
+bool X11Composites()
+{
+#ifdef METALCALC_X11
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return false;
+    xcb_connection_t *connection = x11->connection();
+    static constexpr char kSelection[] = "_NET_WM_CM_S0";
+    xcb_intern_atom_reply_t *atom =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof kSelection - 1, kSelection), nullptr);
+    if (!atom)
+        return false;
+    const xcb_atom_t selection = atom->atom;
+    std::free(atom);
+    if (selection == XCB_ATOM_NONE)
+        return false;
+    xcb_get_selection_owner_reply_t *owner =
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
+    const bool running = owner && owner->owner != XCB_WINDOW_NONE;
+    std::free(owner);
+    return running;
+#else
+    return false;
+#endif
+}
 
 }  // namespace
+
+bool DesktopComposites() { return OnWayland() || X11Composites(); }
 
 void TForm1::Image1MouseDown(ui::Control *, Qt::MouseButton Button, QPoint pos)
 {

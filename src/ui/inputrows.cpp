@@ -1,4 +1,6 @@
 // The five input rows, the mode toggle and the result block.
+#include "accessibility.h"
+#include "design.h"
 #include "mainunit.h"
 #include "picunit.h"
 
@@ -6,45 +8,16 @@ using namespace metal;
 
 namespace {
 
-struct Placement {
-    int box, total, result;  // tops of Image7, Label18, Label32
-};
-constexpr Placement kNormal{378, 399, 430};
-constexpr Placement kLowered{378, 399, 450};  // the sheet's area mode: a taller box
-constexpr Placement kRaised{344, 365, 396};   // the beam's five rows
+// The beam's extra row 0 lifts the result block by one row; in the sheet's
+// area mode the taller box lowers the result by 20.
+int RowStep() { return DesignedPlace(u"Edit1").top() - DesignedPlace(u"Edit6").top(); }
+constexpr int kAreaResultDrop = 20;
+// The sheet's wider words extend the toggle's left segment by 20.
+constexpr int kSheetToggleWidening = 20;
 
 void SetTop(QWidget *widget, int top) { widget->move(widget->x(), top); }
 
 bool IsDigitKey(QChar key) { return key >= u'0' && key <= u'9'; }
-
-// Both zones of the toggle: the left one selects length mode (area mode for
-// the sheet), the right one mass mode. A click on the active zone resets too.
-void SwitchMode(bool mass)
-{
-    TForm1 &form = *Form1;
-    CloseMaterialList();
-    MassMode = mass;
-    if (CurrentKind == pkSheet) {
-        form.Image5->setPicture((mass ? Form2->Image15 : Form2->Image16).picture());
-        PlaceResultBlock(false, !mass);
-        ApplySheetTotalStyle(!mass);
-    } else {
-        form.Image5->setPicture((mass ? Form2->Image2 : Form2->Image1).picture());
-        form.Label18->setCaption(QString::fromUtf8(TotalCaption(mass)));
-    }
-    form.ClearResult();
-}
-
-}  // namespace
-
-void ResetInputs()
-{
-    // No calculation may run on a half-reset set of fields.
-    RecalcEnabled = false;
-    for (int row = 0; row < kRowCount; ++row)
-        InputEdit(row)->setText(QStringLiteral("0"));
-    RecalcEnabled = true;
-}
 
 void ShowInputRows(int count)
 {
@@ -64,24 +37,24 @@ void ShowInputRows(int count)
 
 void PlaceResultBlock(bool raised, bool lowered)
 {
-    const Placement &at = raised ? kRaised : lowered ? kLowered : kNormal;
-    SetTop(Form1->Image7, at.box);
-    SetTop(Form1->Label18, at.total);
-    SetTop(Form1->Label32, at.result);
+    const int rise = raised ? RowStep() : 0;
+    for (QWidget *control : {static_cast<QWidget *>(Form1->Image7), static_cast<QWidget *>(Form1->Label18)})
+        SetTop(control, DesignedPlace(control).top() - rise);
+    SetTop(Form1->Label32, DesignedPlace(Form1->Label32).top() - rise + (lowered ? kAreaResultDrop : 0));
 }
 
 void ApplySheetTotalStyle(bool area)
 {
     ui::Label *total = Form1->Label18;
+    Form1->Image7->setPicture(Form2->ResultBox(area).picture());
     if (area) {
         total->setAutoSize(true);
-        Form1->Image7->setPicture(Form2->Image14.picture());
         total->setCaption(QStringLiteral("    Итого\r   площадь:"));
         return;
     }
     total->setAutoSize(false);
-    total->setGeometry(532, total->y(), 130, total->height());
-    Form1->Image7->setPicture(Form2->Image13.picture());
+    const QRect designed = DesignedPlace(total);
+    total->setGeometry(designed.left(), total->y(), designed.width(), total->height());
     if (CurrentKind == pkSheet)
         total->setCaption(QString::fromUtf8(TotalCaption(true)));
 }
@@ -100,13 +73,42 @@ void ApplyFieldCaptions(ProfileKind kind)
 void ApplyModeToggleImage(ProfileKind kind)
 {
     ui::Image *toggle = Form1->Image5;
-    // The sheet's wider words extend the left segment by 20 px.
     const bool sheet = kind == pkSheet;
-    toggle->setGeometry(sheet ? 548 : 568, toggle->y(), sheet ? 143 : 123, toggle->height());
-    if (sheet)
-        toggle->setPicture((MassMode ? Form2->Image15 : Form2->Image16).picture());
-    else
-        toggle->setPicture((MassMode ? Form2->Image2 : Form2->Image1).picture());
+    const QRect designed = DesignedPlace(toggle);
+    const int widening = sheet ? kSheetToggleWidening : 0;
+    toggle->setGeometry(designed.left() - widening, toggle->y(), designed.width() + widening, toggle->height());
+    toggle->setPicture(Form2->ModeToggle(kind, MassMode).picture());
+    // Screen readers name the zones by the toggle's words.
+    Form1->Label12->setSpokenName(sheet ? design::AreaWord() : design::LengthWord());
+}
+
+// Both zones of the toggle: the left one selects length mode (area mode for
+// the sheet), the right one mass mode. A click on the active zone resets too.
+void SwitchMode(bool mass)
+{
+    TForm1 &form = *Form1;
+    CloseMaterialList();
+    MassMode = mass;
+    form.Image5->setPicture(Form2->ModeToggle(CurrentKind, mass).picture());
+    if (CurrentKind == pkSheet) {
+        PlaceResultBlock(false, !mass);
+        ApplySheetTotalStyle(!mass);
+    } else {
+        form.Label18->setCaption(QString::fromUtf8(TotalCaption(mass)));
+    }
+    form.ClearResult();
+    ui::NotifyChoicesChanged(&form);
+}
+
+}  // namespace
+
+void ResetInputs()
+{
+    // No calculation may run on a half-reset set of fields.
+    RecalcEnabled = false;
+    for (int row = 0; row < kRowCount; ++row)
+        InputEdit(row)->setText(QStringLiteral("0"));
+    RecalcEnabled = true;
 }
 
 void TForm1::SetEdits(ProfileKind id)
@@ -123,7 +125,7 @@ void TForm1::SetEdits(ProfileKind id)
 
 void TForm1::ClearResult()
 {
-    Label32->setCaption(QStringLiteral("0.00"));
+    Label32->setCaption(design::ZeroResult());
     AppendResultUnit();
     const int row = Kind(CurrentKind).quantityRow;
     ui::Edit *quantity = InputEdit(row);

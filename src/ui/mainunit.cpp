@@ -1,5 +1,7 @@
 #include "mainunit.h"
 
+#include "accessibility.h"
+#include "design.h"
 #include "fonts.h"
 #include "pictures.h"
 #include "picunit.h"
@@ -18,13 +20,6 @@ MaterialId CurrentMaterial = mtCarbonSteel;
 bool MassMode = true;
 bool RecalcEnabled = true;
 
-namespace {
-constexpr QRgb kSelectedItem = qRgb(255, 255, 255);
-constexpr QRgb kMenuItem = ui::Bgr(5395026);
-constexpr QRgb kResultNumber = qRgb(0, 0, 0);
-constexpr QRgb kResultError = ui::Bgr(255);
-}  // namespace
-
 ui::Edit *InputEdit(int row) { return static_cast<ui::Edit *>(InputSlots[static_cast<std::size_t>(row)]); }
 
 ui::Label *InputCaption(int row) { return static_cast<ui::Label *>(InputSlots[static_cast<std::size_t>(row) + 5]); }
@@ -39,6 +34,7 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window)
     RecalcEnabled = true;
 
     ui::InstallFonts();
+    ui::InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Калькулятор металлопроката"));
     QFont windowFont(ui::FontFamily("Tahoma"));
@@ -52,7 +48,7 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window)
     colours.setColor(QPalette::Window, QColor(ui::kButtonFace));
     colours.setColor(QPalette::WindowText, QColor(ui::kWindowText));
     setPalette(colours);
-    resize(708, 591);
+    resize(DesignedPlace(u"Image1").size());
 
     BuildControls();
     FormCreate();
@@ -67,38 +63,71 @@ TForm1::~TForm1()
 
 void TForm1::FormCreate()
 {
-    // 1. The footer year.
+    // The footer's years run to this one.
     Label34->setCaption(QStringLiteral("2009-") + QString::number(QDate::currentDate().year()));
-    // 2. Numbers are parsed and shown with '.' whatever the locale says; only
-    //    the thousands separator is the user's, read here once.
+    // Numbers are parsed and shown with '.' whatever the locale says; only
+    // the thousands separator is the user's, read here once.
     groupSeparator_ = QLocale::system().groupSeparator().toStdString();
-    // 3, 4. The pipe is the selected kind.
+    // The pipe shows as the selected kind.
     setcolorsfont();
-    Label2->setFontColor(QColor(kSelectedItem));
-    // 5.
+    Label2->setFontColor(QColor(design::kSelectedItem));
+    // The input rows; each caption names its field for screen readers.
     InputSlots = {Edit6, Edit1, Edit2, Edit3, Edit5, Label20, Label14, Label15, Label16, Label19};
-    // 6.
+    for (int row = 0; row < kRowCount; ++row)
+        InputCaption(row)->setBuddy(InputEdit(row));
+    // The window is the background picture: a borderless window can take
+    // its size directly.
     Image1->show();
-    // 7 .. 9. A borderless window can take the background's size directly.
     setFixedSize(Image1->picture().deviceIndependentSize().toSize());
     setWindowFlag(Qt::FramelessWindowHint);
-    // 10. The rounded outline of the background, corner ellipses 20 × 20.
+    // Only the rounded outline of the background, corner ellipses 20 × 20,
+    // is the window: it takes no clicks outside. Where the desktop blends
+    // windows, the background's own transparent corners show it through
+    // smoothly; elsewhere the outline cuts the window to its shape.
     QPainterPath outline;
     outline.addRoundedRect(QRectF(rect()), 10, 10);
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
-    // 11, 12. The result and the quantity of the pipe in mass mode.
+    if (DesktopComposites()) {
+        setAttribute(Qt::WA_TranslucentBackground);
+        Image1->setPicture(ui::PictureWithAlpha(u"background.png", devicePixelRatioF()));
+    }
+    // The result and the quantity of the pipe in mass mode.
     AppendResultUnit();
     InputCaption(3)->setCaption(QString::fromUtf8(QuantityCaption(MassMode)));
+    // The total caption captions the result, and screen readers hear both
+    // as the result changes.
+    Label18->setBuddy(Label32);
+    ui::MakeAnnounced(Label32);
 }
 
 void TForm1::FormShow() { Edit4->setFocus(); }
+
+QPoint PlaceOnScreen(QSize window, const QRect &available)
+{
+    // A screen too small for the window keeps its top, with the title, close
+    // and minimise, in reach: the rest can be dragged into view.
+    if (window.width() > available.width() || window.height() > available.height())
+        return available.topLeft();
+    return available.center() - QRect(QPoint(), window).center();
+}
+
+void TForm1::setVisible(bool visible)
+{
+    // Placed before its native window exists, which is then created where
+    // it belongs: moving a window once created races the window manager's
+    // placement of it, and Qt can be left believing a position the window
+    // is not at (every place it reports to screen readers is then off).
+    if (visible && !shown_) {
+        if (const QScreen *desktop = screen())
+            move(PlaceOnScreen(size(), desktop->availableGeometry()));
+    }
+    QWidget::setVisible(visible);
+}
 
 void TForm1::showEvent(QShowEvent *event)
 {
     if (!shown_) {
         shown_ = true;
-        if (const QScreen *desktop = screen())
-            move(desktop->availableGeometry().center() - rect().center());
         FormShow();
     }
     QWidget::showEvent(event);
@@ -107,7 +136,7 @@ void TForm1::showEvent(QShowEvent *event)
 void TForm1::setcolorsfont()
 {
     for (ui::Label *item : {Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11})
-        item->setFontColor(QColor(kMenuItem));
+        item->setFontColor(QColor(design::kMenuItem));
 }
 
 void TForm1::EditCalcChange(ui::Edit *Sender)
@@ -136,15 +165,13 @@ void TForm1::Calculate(ProfileKind id)
     }
     const double value = CalculateResult(id, texts, Densities[CurrentMaterial], MassMode);
     const ResultText result = FormatResult(value, groupSeparator_);
-    Label32->setFontColor(QColor(result.error ? kResultError : kResultNumber));
-    Label32->setCaption(QString::fromStdString(result.text));
-    if (Label32->caption() != QString::fromUtf8(kErrorText))
-        AppendResultUnit();
+    Label32->setFontColor(QColor(result.error ? design::kResultError : design::kResultNumber));
+    Label32->setCaption(QString::fromStdString(ShownResult(result, MassMode, id)));
 }
 
 void AppendResultUnit()
 {
     ui::Label *result = Form1->Label32;
-    result->setFontColor(QColor(kResultNumber));
+    result->setFontColor(QColor(design::kResultNumber));
     result->setCaption(QString::fromStdString(WithResultUnit(result->caption().toStdString(), MassMode, CurrentKind)));
 }

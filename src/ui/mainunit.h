@@ -24,7 +24,6 @@
 
 #include <array>
 #include <string>
-#include <variant>
 
 class TForm2;
 
@@ -82,6 +81,8 @@ public:
     void FormCreate();
     void FormShow();
     void setcolorsfont();
+    // Shown the first time, the window is centred on the desktop.
+    void setVisible(bool visible) override;
 
     // The calculation.
     void EditCalcChange(ui::Edit *Sender);
@@ -139,14 +140,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    using ControlHandler = void (TForm1::*)(ui::Control *);
-    using EditHandler = void (TForm1::*)(ui::Edit *);
-    using KeyHandler = void (TForm1::*)(ui::Edit *, QChar &);
-    using ButtonHandler = void (TForm1::*)(ui::Control *, Qt::MouseButton, QPoint);
-    using MoveHandler = void (TForm1::*)(ui::Control *, QPoint);
-    struct ControlSpec;
-    struct Style;
-    static const std::vector<ControlSpec> &Layout();
+    // Makes every control of the layout table (layout.cpp).
     void BuildControls();
     void SelectKind(metal::ProfileKind kind, ui::Label *item);
 
@@ -179,16 +173,16 @@ extern bool RecalcEnabled;                 // False only while ResetInputs rewri
 // turns black.
 void AppendResultUnit();
 
-// Input rows, toggle and result block.
+// Sets every input field to "0" with no calculation on the way.
 void ResetInputs();
-void ShowInputRows(int count);
-void PlaceResultBlock(bool raised, bool lowered);
-void ApplyFieldCaptions(metal::ProfileKind kind);
-void ApplySheetTotalStyle(bool area);
-void ApplyModeToggleImage(metal::ProfileKind kind);
-
-// Profile menu.
-void SelectMenuItem(ui::Label *item);
 
 // Closes the material list.
 void CloseMaterialList();
+
+// Where the window opens on a screen: centred in the area the desktop
+// leaves free, or at its top-left corner when the window does not fit.
+QPoint PlaceOnScreen(QSize window, const QRect &available);
+
+// Whether the desktop blends windows with what lies beneath them: on
+// Wayland always, on X11 when a compositing manager runs.
+bool DesktopComposites();

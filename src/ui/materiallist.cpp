@@ -1,18 +1,18 @@
 // The material box and its drop-down list of the eleven materials.
+#include "accessibility.h"
+#include "design.h"
 #include "mainunit.h"
 
 using namespace metal;
 
 namespace {
 
-constexpr QRgb kItemHover = ui::Bgr(14657103);
-
 // The list hangs from the box, over everything else, until a click closes it.
 void OpenMaterialList()
 {
     ui::Panel *list = Form1->Panel1;
     list->show();
-    list->move(112, list->y());
+    list->move(DesignedPlace(Form1->Image2).left(), list->y());
     list->raise();
 }
 
@@ -38,7 +38,7 @@ void TForm1::LabelComboMouseEnter(ui::Control *Sender)
 {
     auto *item = static_cast<ui::Label *>(Sender);
     item->setTransparent(false);
-    item->setBackgroundColor(QColor(kItemHover));
+    item->setBackgroundColor(QColor(design::kListHover));
 }
 
 void TForm1::LabelComboMouseLeave(ui::Control *Sender) { static_cast<ui::Label *>(Sender)->setTransparent(true); }
@@ -47,6 +47,7 @@ void TForm1::LabelComboClick(ui::Control *Sender)
 {
     auto *item = static_cast<ui::Label *>(Sender);
     CurrentMaterial = static_cast<MaterialId>(item->Tag);
+    ui::NotifyChoicesChanged(this);
     CloseMaterialList();
     Label1->setCaption(QLatin1Char(' ') + item->caption());
     // Re-posting the text of Edit2 raises its change notification, which

@@ -18,6 +18,17 @@ struct PackedPicture {
 
 extern const PackedPicture kPackedPictures[];
 extern const std::size_t kPackedPictureCount;
+
+// Pictures stored as their files are (the twins for scaled screens), after
+// all the pixels: nothing touches them unless they are shown.
+struct StoredPicture {
+    const char *name;  // the picture's file name
+    std::size_t offset;
+    std::size_t size;
+};
+
+extern const StoredPicture kStoredPictures[];
+extern const std::size_t kStoredPictureCount;
 extern const unsigned char *const kPackedPixels;
 
 }  // namespace ui

@@ -4,6 +4,8 @@
 // the photos cost nothing until the first hover.
 #pragma once
 
+#include "catalogue.h"
+
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -64,6 +66,15 @@ public:
 
     // The store's pictures in their order, Image1 first.
     std::array<const StoreImage *, 30> images() const;
+
+    // The drawing and the photo of a kind.
+    const StoreImage &KindDrawing(metal::ProfileKind kind) const;
+    const StoreImage &KindPhoto(metal::ProfileKind kind) const;
+    // The mode toggle as it shows for a kind in a mode: the sheet's has
+    // "Площадь" for "Длина".
+    const StoreImage &ModeToggle(metal::ProfileKind kind, bool massMode) const;
+    // The result box, taller in the sheet's area mode.
+    const StoreImage &ResultBox(bool area) const { return area ? Image14 : Image13; }
 };
 
 // Entry i is the photo of kind i + 1.

@@ -1,13 +1,18 @@
 // The profile menu at the left, and the photo preview beside it.
+#include "accessibility.h"
+#include "design.h"
 #include "mainunit.h"
 #include "picunit.h"
 
 using namespace metal;
 
 namespace {
-constexpr QRgb kSelectedItem = qRgb(255, 255, 255);
-constexpr QRgb kHoveredItem = ui::Bgr(14013909);
-}  // namespace
+
+// The preview frame stands 20 px right of the item and 46 px above it; its
+// pointer, at the frame's left edge, 56 px below the frame's top.
+constexpr int kPreviewGap = 20;
+constexpr int kPreviewRise = 46;
+constexpr int kPointerDrop = 56;
 
 void SelectMenuItem(ui::Label *item)
 {
@@ -18,14 +23,19 @@ void SelectMenuItem(ui::Label *item)
     form.setcolorsfont();
     item->Tag = 1;
     item->setTransparent(true);
-    item->setFontColor(QColor(kSelectedItem));
+    item->setFontColor(QColor(design::kSelectedItem));
     form.Label17->setCaption(item->caption());
     ResetInputs();
+    ui::NotifyChoicesChanged(&form);
 }
+
+}  // namespace
 
 void TForm1::SelectKind(ProfileKind kind, ui::Label *item)
 {
-    Image4->move(Image4->x(), 33 * (kind - 1));
+    // The highlight bar steps down by its own height from kind to kind.
+    const QRect bar = DesignedPlace(Image4);
+    Image4->move(Image4->x(), bar.top() + bar.height() * (kind - 1));
     SelectMenuItem(item);
     // SetEdits reads the new kind.
     CurrentKind = kind;
@@ -33,7 +43,7 @@ void TForm1::SelectKind(ProfileKind kind, ui::Label *item)
         Label17->setCaption(QStringLiteral("Труба\rпрофильная"));
     setLogo(kind);
     SetEdits(kind);
-    Label32->setCaption(QStringLiteral("0.00"));
+    Label32->setCaption(design::ZeroResult());
     AppendResultUnit();
 }
 
@@ -42,8 +52,7 @@ void TForm1::setLogo(int id)
     CloseMaterialList();
     if (id < pkPipe || id > pkBeam)
         return;
-    // The drawings are the store's pictures 3 .. 12.
-    Image6->setPicture(Form2->images()[static_cast<std::size_t>(id) + 1]->picture());
+    Image6->setPicture(Form2->KindDrawing(static_cast<ProfileKind>(id)).picture());
 }
 
 void TForm1::Label2Click(ui::Control *) { SelectKind(pkPipe, Label2); }
@@ -61,17 +70,16 @@ void TForm1::LabelMouseEnter(ui::Control *Sender)
 {
     auto *item = static_cast<ui::Label *>(Sender);
     if (item->Tag == 0) {
-        item->setBackgroundColor(QColor(kHoveredItem));
+        item->setBackgroundColor(QColor(design::kHoveredItem));
         item->setTransparent(false);
         // A field being edited is left, so its exit rule applies now.
         Edit4->setFocus();
     }
     const int kind = item->Hint.toInt();
     Image12->setPicture(PreviewPhotos[static_cast<std::size_t>(kind) - 1]->picture());
-    // The item's place in the menu panel, used as a place in the window: the
-    // frame stands 20 px right of the menu and 46 px above the item.
-    Panel3->move(item->x() + item->width() + 36, item->y() + 108);
-    Image11->move(Panel3->x() - 8, Panel3->y() + 56);
+    const QPoint itemAt = item->mapTo(this, QPoint());
+    Panel3->move(itemAt.x() + item->width() + kPreviewGap, itemAt.y() - kPreviewRise);
+    Image11->move(Panel3->x() - Image11->width(), Panel3->y() + kPointerDrop);
     Panel3->show();
     Image11->show();
 }

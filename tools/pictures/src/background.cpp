@@ -268,10 +268,10 @@ void drawFooter(QPainter &p, const Fonts &fonts)
 
 }  // namespace
 
-QImage drawBackground(const Fonts &fonts)
+QImage drawBackground(const Fonts &fonts, int scale)
 {
     const int w = 708, h = 581;
-    QImage image = canvas(w, h);
+    QImage image = canvas(w, h, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 

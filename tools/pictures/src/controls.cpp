@@ -38,36 +38,41 @@ QPainterPath roundedCorners(const QRectF &r, qreal topLeft, qreal topRight, qrea
 
 }  // namespace
 
-QImage drawMaterialBox()
+QImage drawMaterialBox(int scale)
 {
     const int w = 175, h = 35;
-    // The shading runs row by row so that the top row and the lowest quarter
-    // carry their colours exactly.
-    QImage shade = canvas(w, h);
+    // The shading, one colour per row of the stored picture, so that the top
+    // row and the lowest quarter carry their colours exactly; one texel of it
+    // is one pixel of the stored picture.
+    const int sw = w * scale, sh = h * scale;
+    QImage shade = canvas(sw, sh);
     {
         QPainter p(&shade);
         const QColor top = kListBlue, bottom = kListBorder;
-        for (int row = 0; row < h; ++row)
-            p.fillRect(0, row, w, 1, mix(top, bottom, std::min(1.0, row / 26.0)));
+        for (int row = 0; row < sh; ++row)
+            p.fillRect(0, row, sw, 1, mix(top, bottom, std::min(1.0, row / double(scale) / 26.0)));
         // The divider in front of the arrow.
-        p.fillRect(140, 0, 1, h, QColor(81, 164, 220));
-        // The arrow: 10 px wide at row 15, two pixels narrower on each row below.
-        for (int i = 0; i < 5; ++i)
-            p.fillRect(155 + i, 15 + i, 10 - 2 * i, 1, Qt::white);
+        p.fillRect(140 * scale, 0, scale, sh, QColor(81, 164, 220));
+        // The arrow: 10 px wide at row 15, narrowing by a pixel at each end
+        // on every row of the stored picture below, to a point 2 px wide.
+        for (int i = 0; i < 5 * scale; ++i)
+            p.fillRect(155 * scale + i, 15 * scale + i, 10 * scale - 2 * i, 1, Qt::white);
     }
-    QImage box = canvas(w, h);
+    QImage box = canvas(w, h, scale);
     QPainter p(&box);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QBrush(shade));
+    QBrush brush(shade);
+    brush.setTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale));
+    p.setBrush(brush);
     p.drawRoundedRect(QRectF(0, 0, w, h), 5, 5);
     return box;
 }
 
-QImage drawMaterialList()
+QImage drawMaterialList(int scale)
 {
     const int w = 175, h = 181;
-    QImage list = canvas(w, h);
+    QImage list = canvas(w, h, scale);
     QPainter p(&list);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -78,9 +83,9 @@ QImage drawMaterialList()
     return list;
 }
 
-QImage drawMenuHighlight()
+QImage drawMenuHighlight(int scale)
 {
-    QImage bar = canvas(190, 35);
+    QImage bar = canvas(190, 35, scale);
     QPainter p(&bar);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -97,9 +102,9 @@ QImage drawMenuHighlight()
     return bar;
 }
 
-QImage drawPreviewPointer()
+QImage drawPreviewPointer(int scale)
 {
-    QImage pointer = canvas(8, 14);
+    QImage pointer = canvas(8, 14, scale);
     QPainter p(&pointer);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -113,11 +118,11 @@ QImage drawPreviewPointer()
     return pointer;
 }
 
-QImage drawToggle(const Fonts &fonts, const QString &left, const QString &right, bool leftActive, bool wide)
+QImage drawToggle(const Fonts &fonts, const QString &left, const QString &right, bool leftActive, bool wide, int scale)
 {
     const int w = wide ? 141 : 122, h = 35;
     const int border = wide ? 80 : 60;  // first column of the four-pixel border
-    QImage toggle = canvas(w, h);
+    QImage toggle = canvas(w, h, scale);
     QPainter p(&toggle);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -179,10 +184,10 @@ QImage drawToggle(const Fonts &fonts, const QString &left, const QString &right,
     return toggle;
 }
 
-QImage drawResultBox(int height, int valueTop)
+QImage drawResultBox(int height, int valueTop, int scale)
 {
     const int w = 169;
-    QImage box = canvas(w, height);
+    QImage box = canvas(w, height, scale);
     QPainter p(&box);
     p.setRenderHint(QPainter::Antialiasing);
     // The panel: pale yellow with a thin darker edge and a soft inner light.
@@ -200,11 +205,11 @@ QImage drawResultBox(int height, int valueTop)
     return box;
 }
 
-QImage drawClose(bool hover)
+QImage drawClose(bool hover, int scale)
 {
     const QColor ring = hover ? QColor(217, 9, 9) : QColor(166, 166, 166);
     const QColor cross = hover ? QColor(137, 6, 6) : QColor(92, 91, 90);
-    QImage button = canvas(16, 16);
+    QImage button = canvas(16, 16, scale);
     QPainter p(&button);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -218,9 +223,9 @@ QImage drawClose(bool hover)
     return button;
 }
 
-QImage drawMinimise(bool hover)
+QImage drawMinimise(bool hover, int scale)
 {
-    QImage bar = canvas(8, 2);
+    QImage bar = canvas(8, 2, scale);
     bar.fill(hover ? QColor(217, 9, 9) : QColor(92, 91, 90));
     return bar;
 }

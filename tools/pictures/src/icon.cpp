@@ -60,9 +60,9 @@ void sign(QPainter &p, const QRectF &r, QChar which, const QColor &colour)
 
 }  // namespace
 
-QImage drawIcon(const Fonts &fonts)
+QImage drawIcon(const Fonts &fonts, int scale)
 {
-    QImage icon = canvas(128, 128);
+    QImage icon = canvas(128, 128, scale);
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -49,13 +49,45 @@ QFont pixelFont(const QString &family, qreal pixelSize, bool bold)
     return font;
 }
 
-QImage canvas(int width, int height)
+QImage canvas(int width, int height, int scale)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.setDotsPerMeterX(3780);  // 96 pixels per inch
-    image.setDotsPerMeterY(3780);
+    // Drawn in the picture's own pixels, stored at the scale: a canvas of
+    // scale 2 has twice as many pixels each way and 192 pixels per inch.
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.setDotsPerMeterX(3780 * scale);  // 96 pixels per inch at scale 1
+    image.setDotsPerMeterY(3780 * scale);
     image.fill(Qt::transparent);
     return image;
+}
+
+QImage straightAlpha(const QImage &image)
+{
+    // Qt's own conversion approximates the division by the alpha and rounds
+    // the halves one way or the other depending on the processor; the exact
+    // division gives the same file on every machine: the nearest whole value,
+    // halves to even.
+    const QImage premultiplied = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage straight(premultiplied.size(), QImage::Format_ARGB32);
+    straight.setDevicePixelRatio(image.devicePixelRatio());
+    for (int y = 0; y < premultiplied.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(premultiplied.constScanLine(y));
+        auto *to = reinterpret_cast<QRgb *>(straight.scanLine(y));
+        for (int x = 0; x < premultiplied.width(); ++x) {
+            const uint alpha = qAlpha(from[x]);
+            if (alpha == 0 || alpha == 255) {
+                to[x] = alpha == 0 ? 0 : from[x];
+                continue;
+            }
+            const auto channel = [alpha](uint value) {
+                const uint twice = 2 * value * 255, below = twice / (2 * alpha), rest = twice % (2 * alpha);
+                const bool up = rest > alpha || (rest == alpha && below % 2 == 1);
+                return std::min(255u, below + (up ? 1 : 0));
+            };
+            to[x] = qRgba(channel(qRed(from[x])), channel(qGreen(from[x])), channel(qBlue(from[x])), alpha);
+        }
+    }
+    return straight;
 }
 
 bool savePng(const QImage &image, const QString &path)
@@ -63,12 +95,13 @@ bool savePng(const QImage &image, const QString &path)
     // A fresh image carries none of the text chunks (render dates and the
     // like) that a loaded render brings, so the files come out the same on
     // every run.
-    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    const QImage source = image.format() == QImage::Format_ARGB32 ? image : straightAlpha(image);
     QImage straight(source.size(), QImage::Format_ARGB32);
     for (int y = 0; y < source.height(); ++y)
         std::memcpy(straight.scanLine(y), source.constScanLine(y), source.bytesPerLine());
-    straight.setDotsPerMeterX(3780);
-    straight.setDotsPerMeterY(3780);
+    const int dotsPerMeter = qRound(3780 * image.devicePixelRatio());
+    straight.setDotsPerMeterX(dotsPerMeter);
+    straight.setDotsPerMeterY(dotsPerMeter);
     return straight.save(path, "PNG");
 }
 

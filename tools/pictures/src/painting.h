@@ -24,10 +24,16 @@ bool loadFonts(Fonts &fonts, QString *missing);
 
 QFont pixelFont(const QString &family, qreal pixelSize, bool bold = false);
 
-// A transparent canvas to paint on.
-QImage canvas(int width, int height);
+// A transparent canvas to paint on in the picture's own pixels, width x height
+// of them; at scale 2 the image has twice as many pixels each way and every
+// drawing lands on the finer grid.
+QImage canvas(int width, int height, int scale = 1);
 
-// Writes an 8-bit RGBA PNG (colour type 6), whatever the image's format.
+// The image with straight (not premultiplied) alpha, the same on every machine.
+QImage straightAlpha(const QImage &image);
+
+// Writes an 8-bit RGBA PNG (colour type 6), whatever the image's format, with
+// 96 pixels per inch times the image's scale.
 bool savePng(const QImage &image, const QString &path);
 
 // The outline of a text set in one line, its origin on the baseline.

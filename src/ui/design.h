@@ -1,0 +1,38 @@
+// The colours and texts of the window's design that its behaviour uses at
+// run time. The designed place, font and colour of each control are in its
+// row of the layout table (layout.cpp); DesignedPlace gives a place to the
+// code that moves a control from it.
+#pragma once
+
+#include "controls.h"
+
+#include <QRect>
+#include <QString>
+
+namespace design {
+
+// Profile menu items: dark grey, the selected one white, the one under the
+// pointer on a light blue bar.
+inline constexpr QRgb kMenuItem = ui::Bgr(5395026);
+inline constexpr QRgb kSelectedItem = qRgb(255, 255, 255);
+inline constexpr QRgb kHoveredItem = ui::Bgr(14013909);
+// The material under the pointer in the list.
+inline constexpr QRgb kListHover = ui::Bgr(14657103);
+// The result: a number in black, the error text in red.
+inline constexpr QRgb kResultNumber = qRgb(0, 0, 0);
+inline constexpr QRgb kResultError = ui::Bgr(255);
+
+// The result before anything is computed, without its unit.
+inline QString ZeroResult() { return QStringLiteral("0.00"); }
+// The words of the mode toggle, by which screen readers name its zones: the
+// left zone reads "Площадь" for the sheet.
+inline QString LengthWord() { return QStringLiteral("Длина"); }
+inline QString AreaWord() { return QStringLiteral("Площадь"); }
+inline QString MassWord() { return QStringLiteral("Масса"); }
+
+}  // namespace design
+
+// The place of a control as the window is designed (its row of the layout
+// table), by the control's name.
+QRect DesignedPlace(QStringView name);
+inline QRect DesignedPlace(const QWidget *control) { return DesignedPlace(control->objectName()); }
