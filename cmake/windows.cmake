@@ -11,8 +11,10 @@ endif()
 if(PROJECT_VERSION_TWEAK)
   set(rc_tweak ${PROJECT_VERSION_TWEAK})
 endif()
+set(METALCALC_ICON ${CMAKE_CURRENT_SOURCE_DIR}/assets/icons/metalcalc.ico)
 configure_file(assets/windows/metalcalc.rc.in ${CMAKE_CURRENT_BINARY_DIR}/metalcalc.rc @ONLY)
 target_sources(metalcalc PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/metalcalc.rc)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/metalcalc.rc PROPERTIES OBJECT_DEPENDS ${METALCALC_ICON})
 # A window program: no console opens with it.
 set_target_properties(metalcalc PROPERTIES WIN32_EXECUTABLE ON)
 
