@@ -277,6 +277,42 @@ TEST_P(ExtendedPrecision, TenthOfTheExtendedValue)
         << "the other arithmetic would show " << row.otherwise;
 }
 
+// The x87 control word as a caller outside the core may leave it: Windows may
+// start a thread at 53 bits of precision, a library may lower it further or
+// change the rounding. The precision is bits 8-9, the rounding bits 10-11.
+unsigned short ControlWord()
+{
+    unsigned short word;
+    asm volatile("fnstcw %0" : "=m"(word)::"memory");
+    return word;
+}
+
+void SetControlWord(unsigned short word) { asm volatile("fldcw %0" ::"m"(word) : "memory"); }
+
+TEST_P(ExtendedPrecision, SameTenthWhateverTheCallerLeftInTheX87Unit)
+{
+    const struct {
+        const char *name;
+        unsigned short bits;  // precision and rounding
+    } callers[] = {
+        {"53 bits", 0x0200},
+        {"24 bits", 0x0000},
+        {"53 bits rounding up", 0x0A00},
+        {"64 bits rounding toward zero", 0x0F00},
+    };
+    const PrecisionRow &row = GetParam();
+    const unsigned short original = ControlWord();
+    for (const auto &caller : callers) {
+        const unsigned short lowered = static_cast<unsigned short>((original & ~0x0F00) | caller.bits);
+        SetControlWord(lowered);
+        const std::string shown = Shown(row.kind, row.fields, row.material, row.massMode, "");
+        const unsigned short after = ControlWord();
+        SetControlWord(original);
+        EXPECT_EQ(shown, row.shown) << caller.name;
+        EXPECT_EQ(after, lowered) << caller.name << ": the caller's setting is given back";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(NearHalfTenths, ExtendedPrecision, testing::ValuesIn(kPrecisionResults),
                          [](const testing::TestParamInfo<PrecisionRow> &info) { return std::string(info.param.name); });
 

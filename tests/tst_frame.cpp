@@ -446,10 +446,16 @@ void FrameTest::footerShowsTheYear()
 
     // The test runs under the locale it was registered with; under en_US and
     // de_DE the short date ends in a two-digit year, which must not show.
+    // Windows has no C locale (a run under it gets en_US) and shows
+    // four-digit years in the short dates of both.
     const QString pinned = QString::fromLocal8Bit(qgetenv("LC_ALL")).section(u'.', 0, 0);
+#ifdef Q_OS_WIN
+    QCOMPARE(QLocale::system().name(), pinned == QLatin1String("C") ? QStringLiteral("en_US") : pinned);
+#else
     QCOMPARE(QLocale::system().name(), pinned == QLatin1String("C") ? QStringLiteral("C") : pinned);
     if (pinned == QLatin1String("en_US") || pinned == QLatin1String("de_DE"))
         QVERIFY(!QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).endsWith(year));
+#endif
 
     // Grey text, from x 44, the label as wide as its text.
     QCOMPARE(label->geometry().topLeft(), QPoint(44, 546));

@@ -5,6 +5,13 @@ build_packages=(cmake ninja-build g++ qt6-base-dev libxcb1-dev)
 test_packages=("${build_packages[@]}" qt6-base-private-dev libgtest-dev libbenchmark-dev clang-format git appstream
                desktop-file-utils man-db clang libclang-rt-14-dev strace xvfb dbus-daemon)
 bench_packages=("${build_packages[@]}" libbenchmark-dev python3 xvfb xauth libx11-6 libxdamage1 dbus)
+# tools/windows: the MinGW-w64 cross compiler, the host Qt whose moc and rcc
+# build the Windows Qt, what fetches and unpacks Debian's qt6-base source and
+# packs the zip; for its tests GoogleTest's source, Wine, the locales the tests
+# run under, and the smoke test's display, typing and screenshots.
+windows_packages=("${build_packages[@]}" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-common
+                  dpkg-dev xz-utils debian-archive-keyring zip)
+windows_test_packages=(libgtest-dev wine64 locales xvfb openbox xdotool imagemagick)
 # tools/package: the Debian packaging tools, the package's Build-Depends
 # (debian/control), and the checkers it runs on the result.
 package_packages=(build-essential debhelper dpkg-dev cmake qt6-base-dev libxcb1-dev git lintian appstream desktop-file-utils)

@@ -105,11 +105,22 @@ int main(int argc, char *argv[])
     QTextStream out(&cpp);
     out << "// Written by picturepack; do not edit.\n"
         << "#include \"packedpictures.h\"\n\n"
-        << "asm(\".section .rodata.metalcalc_pictures,\\\"a\\\"\\n\"\n"
+        // A read-only data section in the object format of the program's
+        // machine, which need not be this one. PE/COFF knows no .previous;
+        // GCC writes top-level assembly right after its opening .text, so
+        // going back to .text is going back.
+        << "#if defined(_WIN32)\n"
+        << "#define METALCALC_PIXELS_SECTION \".section .rdata$metalcalc_pictures,\\\"dr\\\"\\n\"\n"
+        << "#define METALCALC_PREVIOUS_SECTION \".text\\n\"\n"
+        << "#else\n"
+        << "#define METALCALC_PIXELS_SECTION \".section .rodata.metalcalc_pictures,\\\"a\\\"\\n\"\n"
+        << "#define METALCALC_PREVIOUS_SECTION \".previous\\n\"\n"
+        << "#endif\n"
+        << "asm(METALCALC_PIXELS_SECTION\n"
         << "    \".balign 64\\n\"\n"
         << "    \"metalcalc_packed_pixels:\\n\"\n"
         << "    \".incbin \\\"" << QFileInfo(args[1]).absoluteFilePath() << "\\\"\\n\"\n"
-        << "    \".previous\\n\");\n"
+        << "    METALCALC_PREVIOUS_SECTION);\n"
         << "extern \"C\" const unsigned char metalcalc_packed_pixels[];\n\n"
         << "namespace ui {\n\n"
         << "const PackedPicture kPackedPictures[] = {\n"

@@ -9,9 +9,43 @@ namespace metal {
 // Intermediate values of a formula are held in 80-bit extended precision and
 // rounded to double only where a value is stored.
 static_assert(LDBL_MANT_DIG == 64, "the formulas need 80-bit extended precision");
+#if !defined(__i386__) && !defined(__x86_64__)
+#error "the extended values are the x87 unit's"
+#endif
 using Ext = long double;
 
 namespace {
+
+// The x87 unit that holds the extended values keeps as many significand bits
+// as its precision control says. Linux starts every thread at 64 bits;
+// Windows may start a thread at 53, which would round every intermediate
+// value like a double. A calculation therefore sets 64 bits and rounding to
+// nearest for as long as it runs and gives the caller's setting back.
+class ExtendedPrecision {
+public:
+    ExtendedPrecision()
+    {
+        asm volatile("fnstcw %0" : "=m"(saved_)::"memory");
+        const unsigned short wanted = (saved_ & ~kRoundingAndPrecision) | kNearest64Bits;
+        changed_ = wanted != saved_;
+        if (changed_)
+            asm volatile("fldcw %0" ::"m"(wanted) : "memory");
+    }
+    ~ExtendedPrecision()
+    {
+        if (changed_)
+            asm volatile("fldcw %0" ::"m"(saved_) : "memory");
+    }
+    ExtendedPrecision(const ExtendedPrecision &) = delete;
+    ExtendedPrecision &operator=(const ExtendedPrecision &) = delete;
+
+private:
+    // Bits 8-9 of the control word are the precision, bits 10-11 the rounding.
+    static constexpr unsigned short kRoundingAndPrecision = 0x0F00;
+    static constexpr unsigned short kNearest64Bits = 0x0300;
+    unsigned short saved_ = 0;
+    bool changed_ = false;
+};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -170,9 +204,10 @@ double MassPerMetre(ProfileKind kind, const Fields &f, Ext rho)
     throw std::logic_error("the sheet has no mass per metre");
 }
 
-}  // namespace
-
-double CalculateResult(ProfileKind kind, const FieldTexts &texts, double density, bool massMode)
+// The arithmetic runs in functions that the compiler may neither inline nor
+// look into, so none of it can be moved out of the span in which the
+// precision is set.
+[[gnu::noipa]] double CalculateExtended(ProfileKind kind, const FieldTexts &texts, double density, bool massMode)
 {
     const Fields f(texts);
     const Ext rho = density;
@@ -196,10 +231,10 @@ double CalculateResult(ProfileKind kind, const FieldTexts &texts, double density
     return static_cast<double>(q * reciprocal);
 }
 
-ResultText FormatResult(double value, std::string_view groupSeparator)
+[[gnu::noipa]] ResultText FormatExtended(double value, std::string_view groupSeparator)
 {
     // Tenths, ties to the even tenth: 0.25 gives 0.2, 0.75 gives 0.8.
-    const double r = static_cast<double>(::roundevenl(Ext(value) * 10) * 0.1L);
+    const double r = static_cast<double>(__builtin_roundevenl(Ext(value) * 10) * 0.1L);
     // The limit is the extended value of 9999999.9, just below the double
     // nearest to it, so 9999999.9 itself is out of range. A negative mass,
     // length or area is no answer either. NaN fails both comparisons.
@@ -219,6 +254,20 @@ ResultText FormatResult(double value, std::string_view groupSeparator)
     text.push_back('.');
     text.push_back(static_cast<char>('0' + tenths % 10));
     return {std::move(text), false};
+}
+
+}  // namespace
+
+double CalculateResult(ProfileKind kind, const FieldTexts &texts, double density, bool massMode)
+{
+    const ExtendedPrecision extended;
+    return CalculateExtended(kind, texts, density, massMode);
+}
+
+ResultText FormatResult(double value, std::string_view groupSeparator)
+{
+    const ExtendedPrecision extended;
+    return FormatExtended(value, groupSeparator);
 }
 
 std::string_view ResultUnit(bool massMode, ProfileKind kind)
