@@ -206,8 +206,26 @@ double MassPerMetre(ProfileKind kind, const Fields &f, Ext rho)
 
 // The arithmetic runs in functions that the compiler may neither inline nor
 // look into, so none of it can be moved out of the span in which the
-// precision is set.
-[[gnu::noipa]] double CalculateExtended(ProfileKind kind, const FieldTexts &texts, double density, bool massMode)
+// precision is set. (Clang, which builds only the fuzz target, on Linux,
+// knows no noipa; not inlining is what matters there.)
+#if defined(__clang__)
+#define METALCALC_OPAQUE [[gnu::noinline]]
+#else
+#define METALCALC_OPAQUE [[gnu::noipa]]
+#endif
+
+// Ties to the even integer, in extended precision: GCC's builtin, which
+// MinGW-w64 has too; Clang 14 has none, but glibc's function does the same.
+Ext RoundToEven(Ext x)
+{
+#if __has_builtin(__builtin_roundevenl)
+    return __builtin_roundevenl(x);
+#else
+    return ::roundevenl(x);
+#endif
+}
+
+METALCALC_OPAQUE double CalculateExtended(ProfileKind kind, const FieldTexts &texts, double density, bool massMode)
 {
     const Fields f(texts);
     const Ext rho = density;
@@ -231,10 +249,10 @@ double MassPerMetre(ProfileKind kind, const Fields &f, Ext rho)
     return static_cast<double>(q * reciprocal);
 }
 
-[[gnu::noipa]] ResultText FormatExtended(double value, std::string_view groupSeparator)
+METALCALC_OPAQUE ResultText FormatExtended(double value, std::string_view groupSeparator)
 {
     // Tenths, ties to the even tenth: 0.25 gives 0.2, 0.75 gives 0.8.
-    const double r = static_cast<double>(__builtin_roundevenl(Ext(value) * 10) * 0.1L);
+    const double r = static_cast<double>(RoundToEven(Ext(value) * 10) * 0.1L);
     // The limit is the extended value of 9999999.9, just below the double
     // nearest to it, so 9999999.9 itself is out of range. A negative mass,
     // length or area is no answer either. NaN fails both comparisons.
