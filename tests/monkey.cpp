@@ -272,8 +272,8 @@ void Monkey::fill()
     // A click into a shown field, then a short number typed, as a person
     // enters a dimension; sometimes every shown field, top to bottom.
     QList<QWidget *> shown;
-    for (const char *name : {"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"})
-        if (QWidget *field = calc_.find(name); field->isVisibleTo(&calc_.form()))
+    for (int row = 0; row < metal::kRowCount; ++row)
+        if (QWidget *field = calc_.row(row); field->isVisibleTo(&calc_.form()))
             shown.append(field);
     if (chance(60)) {
         QWidget *one = shown[below(static_cast<int>(shown.size()))];

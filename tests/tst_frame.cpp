@@ -12,17 +12,6 @@
 
 namespace {
 
-// A point of the window's background that no control covers.
-const QPoint kBackground(300, 120);
-
-void EnterWindow(const Calculator &calc)
-{
-    // A move to where the pointer already is reports nothing, and the first
-    // move into a window gives no control the pointer's entry: two moves.
-    calc.pointAt(kBackground + QPoint(1, 1));
-    calc.pointAt(kBackground);
-}
-
 // The pointer on the desktop: it moves by desktop coordinates, and the
 // window receives it where it lies over the window at that moment.
 class Pointer {
@@ -51,22 +40,6 @@ private:
     const Calculator &calc_;
     QPoint at_;
 };
-
-bool ShowsPicture(const QImage &shot, QPoint at, const QImage &picture)
-{
-    const QImage pic = picture.convertToFormat(QImage::Format_ARGB32);
-    int compared = 0;
-    for (int y = 0; y < pic.height(); ++y)
-        for (int x = 0; x < pic.width(); ++x) {
-            const QRgb p = pic.pixel(x, y);
-            if (qAlpha(p) != 255)
-                continue;
-            if ((shot.pixel(at + QPoint(x, y)) & 0xFFFFFF) != (p & 0xFFFFFF))
-                return false;
-            ++compared;
-        }
-    return compared > 0;
-}
 
 using StorePicture = StoreImage TForm2::*;
 
@@ -283,7 +256,7 @@ void FrameTest::frameControlsTurnRedUnderThePointer()
     const QColor ringRed(217, 9, 9);
     const QRect area = image->geometry();
 
-    EnterWindow(calc);
+    calc.enterWindow();
     QVERIFY(ShowsPicture(calc.grab(), drawnAt, grey));
     QVERIFY(!HasPixel(calc.grab(), area, ringRed));
 
@@ -316,7 +289,7 @@ void FrameTest::frameControlsHaveToolTips()
     QFETCH(QString, tip);
     Calculator calc;
     QWidget *image = calc.find(qPrintable(control));
-    EnterWindow(calc);
+    calc.enterWindow();
     calc.pointAt(calc.centreOf(image));
     calc.pointAt(calc.centreOf(image) + QPoint(1, 0));
     QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 5000);
@@ -336,13 +309,11 @@ void FrameTest::minimiseAndRestoreKeepTheWindow()
     Calculator calc;
     TForm1 &form = calc.form();
     // Something to keep: the beam with a result.
-    calc.click(calc.find("Label11"));
-    const char *fields[] = {"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"};
-    const char *typed[] = {"200", "100", "5.2", "8.4", "1"};
-    for (int row = 0; row < 5; ++row)
-        calc.typeInto(calc.find<ui::Edit>(fields[row]), QString::fromLatin1(typed[row]));
-    auto *result = calc.find<ui::Label>("Label32");
-    QCOMPARE(result->caption(), QStringLiteral("20.8 кг  "));
+    const worked::Result &beam = worked::Example(metal::pkBeam, true);
+    calc.selectKind(metal::pkBeam);
+    calc.typeFields(beam.fields);
+    auto *result = calc.result();
+    QCOMPARE(result->caption(), QString::fromUtf8(beam.shown));
     calc.pointAt(kBackground);
     const QPoint place = form.pos();
     const QRegion shape = form.mask();
@@ -357,9 +328,9 @@ void FrameTest::minimiseAndRestoreKeepTheWindow()
     calc.pointAt(kBackground);
     QCOMPARE(form.pos(), place);
     QCOMPARE(form.mask(), shape);
-    QCOMPARE(result->caption(), QStringLiteral("20.8 кг  "));
-    for (int row = 0; row < 5; ++row)
-        QCOMPARE(calc.find<ui::Edit>(fields[row])->text(), QString::fromLatin1(typed[row]));
+    QCOMPARE(result->caption(), QString::fromUtf8(beam.shown));
+    for (int row = 0; row < metal::kRowCount; ++row)
+        QCOMPARE(calc.row(row)->text(), ToQString(beam.fields[static_cast<std::size_t>(row)]));
     // Everything looks as before, the frame controls aside (the pointer
     // crossed them).
     QImage after = calc.grab();
@@ -376,7 +347,7 @@ void FrameTest::closeEndsTheProgram()
 {
     Calculator calc;
     QTimer::singleShot(0, &calc.form(), [&calc] {
-        EnterWindow(calc);
+        calc.enterWindow();
         calc.click(calc.find("Image8"));
     });
     // Should the click not end the loop, this does, with another code.
@@ -407,7 +378,7 @@ void FrameTest::linkAreasOpenTheSellersSite()
 {
     QFETCH(QPoint, at);
     Calculator calc;
-    EnterWindow(calc);
+    calc.enterWindow();
     const QImage before = calc.grab();
     calc.click(at);
     QCOMPARE(catcher_.urls, QList<QUrl>{QUrl(QStringLiteral(SELLER_URL))});

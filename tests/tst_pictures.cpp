@@ -3,6 +3,7 @@
 // sizes, and what a person sees at the places the window relies on, at both
 // scales.
 #include "pictures.h"
+#include "windowfixture.h"
 
 #include <QColor>
 #include <QFile>
@@ -60,27 +61,6 @@ quint32 bigEndian32(const QByteArray &bytes, int at)
 {
     return (quint32(quint8(bytes[at])) << 24) | (quint32(quint8(bytes[at + 1])) << 16) |
            (quint32(quint8(bytes[at + 2])) << 8) | quint32(quint8(bytes[at + 3]));
-}
-
-QString describe(QRgb pixel)
-{
-    return QStringLiteral("(%1, %2, %3, alpha %4)")
-        .arg(qRed(pixel))
-        .arg(qGreen(pixel))
-        .arg(qBlue(pixel))
-        .arg(qAlpha(pixel));
-}
-
-// The bounding box of the pixels inside the search area that differ from the
-// ground colour.
-QRect inkBounds(const QImage &image, const QRect &area, QRgb ground)
-{
-    QRect ink;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixel(x, y) != ground)
-                ink |= QRect(x, y, 1, 1);
-    return ink;
 }
 
 // What kind of pixel a place must show.
@@ -502,13 +482,13 @@ void PicturesTest::pixel()
     const QImage image = load(name, scale);
     QVERIFY(image.rect().contains(at * scale));
     const QRgb p = image.pixel(at * scale);
-    const QString seen = describe(p);
+    const QString seen = DescribePixel(p);
     switch (look) {
     case Look::Exact: {
         const bool close =
             std::abs(qRed(p) - colour.red()) <= tolerance && std::abs(qGreen(p) - colour.green()) <= tolerance &&
             std::abs(qBlue(p) - colour.blue()) <= tolerance && std::abs(qAlpha(p) - colour.alpha()) <= tolerance;
-        QVERIFY2(close, qPrintable(seen + " instead of " + describe(colour.rgba())));
+        QVERIFY2(close, qPrintable(seen + " instead of " + DescribePixel(colour.rgba())));
         break;
     }
     case Look::Clear:
@@ -563,7 +543,7 @@ void PicturesTest::inkBox()
     QRgb groundPixel = ground.rgba();
     if (ground.alpha() == 0)
         groundPixel = 0;
-    QCOMPARE(inkBounds(image, searched, groundPixel), ink);
+    QCOMPARE(InkBounds(image, searched, groundPixel), ink);
 
     // At 2x the letters are drawn for the finer grid: in a picture enlarged
     // pixel by pixel every aligned 2 x 2 block would be one colour.
@@ -680,9 +660,9 @@ void PicturesTest::toggle()
     const QImage image = load(name, scale);
     for (int y = 0; y < image.height(); ++y)
         for (int x = border * scale; x < (border + 4) * scale; ++x)
-            QVERIFY2(
-                image.pixel(x, y) == qRgb(255, 255, 255),
-                qPrintable(QStringLiteral("border at %1,%2 is %3").arg(x).arg(y).arg(describe(image.pixel(x, y)))));
+            QVERIFY2(image.pixel(x, y) == qRgb(255, 255, 255),
+                     qPrintable(
+                         QStringLiteral("border at %1,%2 is %3").arg(x).arg(y).arg(DescribePixel(image.pixel(x, y)))));
 
     const QRect left = scaled(QRect(3, 4, border - 6, 27), scale);
     const QRect right = scaled(QRect(border + 7, 4, image.width() / scale - border - 10, 27), scale);
@@ -744,7 +724,7 @@ void PicturesTest::photo()
     for (const QPoint corner : {QPoint(1, 1), QPoint(w - 2, 1)}) {
         const QRgb p = image.pixel(corner);
         QVERIFY2(qRed(p) >= 235 && qGreen(p) >= 235 && qBlue(p) >= 235,
-                 qPrintable(describe(p) + " instead of the white ground"));
+                 qPrintable(DescribePixel(p) + " instead of the white ground"));
     }
     int product = 0, total = 0;
     for (int y = h / 4; y < h * 3 / 4; ++y) {

@@ -2,6 +2,7 @@
 // every control of the designed layout where it was designed, the pipe's
 // rows, the result, the material box, the focus held out of sight, and the
 // background picture showing wherever no control covers it.
+#include "choices.h"
 #include "pictures.h"
 #include "windowfixture.h"
 
@@ -24,12 +25,6 @@ QStringList FacesFor(const QString &face)
         return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
     // No free clone has the metrics of these two: the Arial substitute.
     return {face, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
-}
-
-// A control's rectangle in window coordinates.
-QRect InWindow(const Calculator &calc, const QWidget *control)
-{
-    return QRect(control->mapTo(&calc.form(), QPoint()), control->size());
 }
 
 enum class Type { Image, Label, Edit, Panel };
@@ -162,18 +157,16 @@ void StartupTest::menuItemColours()
 {
     Calculator calc;
     const QImage shot = calc.grab();
-    const std::array<const char *, 10> items{"Label2", "Label3", "Label4", "Label5",  "Label6",
-                                             "Label7", "Label8", "Label9", "Label10", "Label11"};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        auto *item = calc.find<ui::Label>(items[i]);
-        const QColor expected = i == 0 ? QColor(255, 255, 255) : QColor(82, 82, 82);
+    for (int kind = 1; kind <= 10; ++kind) {
+        auto *item = calc.menuItem(kind);
+        const QColor expected = kind == 1 ? QColor(255, 255, 255) : QColor(82, 82, 82);
         QCOMPARE(item->fontColor(), expected);
-        QVERIFY2(item->isTransparent(), items[i]);
-        QVERIFY2(HasPixel(shot, InWindow(calc, item), expected.rgb()), items[i]);
+        QVERIFY2(item->isTransparent(), qPrintable(item->objectName()));
+        QVERIFY2(HasPixel(shot, calc.placeOf(item), expected.rgb()), qPrintable(item->objectName()));
     }
     // Only the first item's white is drawn in the menu: the others' white
     // would stand out on the grey panel.
-    const QRect below = InWindow(calc, calc.find("Label3")).united(InWindow(calc, calc.find("Label11")));
+    const QRect below = calc.placeOf(calc.menuItem(2)).united(calc.placeOf(calc.menuItem(10)));
     QVERIFY(!HasPixel(shot, below, qRgb(255, 255, 255)));
 }
 
@@ -245,12 +238,9 @@ void StartupTest::designedLayout_data()
     QTest::newRow("Panel2") << Type::Panel << QString() << QRect(16, 154, 193, 353) << true << QString() << 0 << false
                             << false << QColor(ui::kButtonFace);
     picture("Image4", {0, 0, 193, 33}, true, "Panel2");
-    const std::array<const char *, 10> items{"Label2", "Label3", "Label4", "Label5",  "Label6",
-                                             "Label7", "Label8", "Label9", "Label10", "Label11"};
-    const std::array<int, 10> itemTops{0, 34, 67, 100, 133, 166, 199, 232, 265, 298};
-    for (std::size_t i = 0; i < items.size(); ++i)
-        label(items[i], {2, itemTops[i], 177, 33}, true, tahoma, 15, false, false,
-              i == 0 ? QColor(255, 255, 255) : QColor(82, 82, 82), "Panel2");
+    for (int kind = 1; kind <= 10; ++kind)
+        label(kMenuItemNames[static_cast<std::size_t>(kind) - 1], {2, KindShownAs(kind).itemTop, 177, 33}, true, tahoma,
+              15, false, false, kind == 1 ? QColor(255, 255, 255) : QColor(82, 82, 82), "Panel2");
     label("Label17", {520, 175, 180, 79}, true, arial, 21, true, false, black);
     picture("Image6", {296, 154, 209, 199});
     QTest::newRow("Panel3") << Type::Panel << QString() << QRect(264, 136, 120, 120) << false << QString() << 0 << false
@@ -262,10 +252,8 @@ void StartupTest::designedLayout_data()
     QTest::newRow("Panel1") << Type::Panel << QString() << QRect(-240, 96, 177, kTallEnough) << false << QString() << 0
                             << false << false << none;
     picture("Image3", {0, 0, 177, kTallEnough}, true, "Panel1");
-    const std::array<const char *, 11> listItems{"Label21", "Label22", "Label23", "Label24", "Label25", "Label26",
-                                                 "Label27", "Label28", "Label29", "Label31", "Label30"};
-    for (std::size_t i = 0; i < listItems.size(); ++i)
-        label(listItems[i], {1, 4 + 16 * static_cast<int>(i), 172, 14}, true, tahoma, 12, true, false,
+    for (std::size_t i = 0; i < kListItemNames.size(); ++i)
+        label(kListItemNames[i], {1, 4 + 16 * static_cast<int>(i), 172, 14}, true, tahoma, 12, true, false,
               QColor(98, 85, 122), "Panel1");
     field("Edit6", 344, false);
     field("Edit1", 378, true);
@@ -373,7 +361,7 @@ void StartupTest::designedLayout()
     if (type == Type::Label && control->isVisible() && colour.isValid()) {
         auto *label = static_cast<ui::Label *>(control);
         if (!label->caption().trimmed().isEmpty())
-            QVERIFY2(HasPixel(calc.grab(), InWindow(calc, control), colour.rgb()), "drawn in its colour");
+            QVERIFY2(HasPixel(calc.grab(), calc.placeOf(control), colour.rgb()), "drawn in its colour");
     }
 }
 
@@ -404,31 +392,12 @@ void StartupTest::textsAndPointers_data()
     QTest::newRow("Image9") << none << hand;
     QTest::newRow("Image10") << none << hand;
     QTest::newRow("Image13") << none << hand;
-    const std::array<std::pair<const char *, const char *>, 10> menu{{{"Label2", "    Труба"},
-                                                                      {"Label3", "    Труба профильная"},
-                                                                      {"Label4", "    Квадрат"},
-                                                                      {"Label5", "    Круг / Пруток"},
-                                                                      {"Label6", "    Уголок"},
-                                                                      {"Label7", "    Лист"},
-                                                                      {"Label8", "    Лента"},
-                                                                      {"Label9", "    Шестигранник"},
-                                                                      {"Label10", "    Швеллер"},
-                                                                      {"Label11", "    Балка"}}};
-    for (const auto &[name, caption] : menu)
-        QTest::newRow(name) << QString::fromUtf8(caption) << hand;
-    const std::array<std::pair<const char *, const char *>, 11> list{{{"Label21", " Углеродная сталь"},
-                                                                      {"Label22", " Нержавеющая сталь"},
-                                                                      {"Label23", " Аллюминий"},
-                                                                      {"Label24", " Титан"},
-                                                                      {"Label25", " Медь"},
-                                                                      {"Label26", " Никель"},
-                                                                      {"Label27", " Чугун"},
-                                                                      {"Label28", " Нихром"},
-                                                                      {"Label29", " Латунь"},
-                                                                      {"Label31", " Бронза"},
-                                                                      {"Label30", " Свинец"}}};
-    for (const auto &[name, caption] : list)
-        QTest::newRow(name) << QString::fromUtf8(caption) << arrow;
+    // The menu's captions lead with four spaces, the list's with one.
+    for (int kind = 1; kind <= 10; ++kind)
+        QTest::newRow(kMenuItemNames[static_cast<std::size_t>(kind) - 1])
+            << QStringLiteral("    ") + QString::fromUtf8(KindShownAs(kind).name) << hand;
+    for (std::size_t i = 0; i < kListItemNames.size(); ++i)
+        QTest::newRow(kListItemNames[i]) << QStringLiteral(" ") + QString::fromUtf8(kMaterialNames[i]) << arrow;
     for (const char *name : {"Edit1", "Edit2", "Edit3", "Edit5", "Edit6"})
         QTest::newRow(name) << QStringLiteral("0") << Qt::IBeamCursor;
     QTest::newRow("Edit4") << QStringLiteral("Edit4") << Qt::IBeamCursor;

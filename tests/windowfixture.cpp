@@ -6,6 +6,38 @@
 #include <QDesktopServices>
 #include <QWindow>
 
+#include <algorithm>
+#include <array>
+
+namespace {
+
+template <std::size_t N> const char *Entry(const std::array<const char *, N> &names, int index, const char *what)
+{
+    if (index < 0 || index >= static_cast<int>(N))
+        qFatal("no %s %d", what, index);
+    return names[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+void ClickOn(const QWidget *control)
+{
+    QWidget *window = control->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      control->mapTo(window, control->rect().center()));
+}
+
+void ReplaceText(ui::Edit *field, const QString &text)
+{
+    ClickOn(field);
+    if (!field->hasFocus())
+        qFatal("%s took no focus", qPrintable(field->objectName()));
+    QTest::keyClick(field, Qt::Key_End);
+    while (!field->text().isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
 Calculator::Calculator()
 {
     ui::PrepareApplication();
@@ -20,6 +52,31 @@ Calculator::~Calculator()
 {
     form2_.reset();
     form1_.reset();
+}
+
+ui::Edit *Calculator::row(int r) const { return find<ui::Edit>(Entry(kRowFieldNames, r, "row")); }
+
+ui::Label *Calculator::rowCaption(int r) const { return find<ui::Label>(Entry(kRowCaptionNames, r, "row")); }
+
+ui::Label *Calculator::menuItem(int kind) const { return find<ui::Label>(Entry(kMenuItemNames, kind - 1, "kind")); }
+
+ui::Label *Calculator::materialItem(int material) const
+{
+    return find<ui::Label>(Entry(kListItemNames, material - 1, "material"));
+}
+
+QImage Calculator::storePicture(const QString &file) const
+{
+    for (const StoreImage *image : form2_->images())
+        if (image->name() == file)
+            return image->picture().toImage();
+    qFatal("the store holds no %s", qPrintable(file));
+}
+
+void Calculator::chooseMaterial(int material) const
+{
+    click(find("Label1"));
+    click(materialItem(material));
 }
 
 void Calculator::click(QPoint at, Qt::MouseButton button) const
@@ -44,6 +101,17 @@ QPoint Calculator::centreOf(const QWidget *control) const
     return control->mapTo(form1_.get(), control->rect().center());
 }
 
+QRect Calculator::placeOf(const QWidget *control) const
+{
+    return QRect(control->mapTo(form1_.get(), QPoint()), control->size());
+}
+
+void Calculator::enterWindow() const
+{
+    pointAt(kBackground + QPoint(1, 1));
+    pointAt(kBackground);
+}
+
 void Calculator::typeInto(ui::Edit *field, const QString &keys) const
 {
     click(field);
@@ -51,6 +119,17 @@ void Calculator::typeInto(ui::Edit *field, const QString &keys) const
         qFatal("%s did not take the focus", qPrintable(field->objectName()));
     type(keys);
 }
+
+void Calculator::typeFields(const metal::FieldTexts &fields) const
+{
+    for (int r = 0; r < metal::kRowCount; ++r) {
+        const std::string_view text = fields[static_cast<std::size_t>(r)];
+        if (text != "0")
+            typeInto(row(r), ToQString(text));
+    }
+}
+
+void Calculator::replaceText(ui::Edit *field, const QString &text) const { ReplaceText(field, text); }
 
 void Calculator::type(const QString &keys) const
 {
@@ -70,6 +149,27 @@ void Calculator::key(Qt::Key key, Qt::KeyboardModifiers modifiers) const
 
 QImage Calculator::grab() const { return form1_->grab().toImage(); }
 
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString ExpectedGroupSeparator()
+{
+    const QByteArray locale = qgetenv("LC_ALL");
+    if (locale == "ru_RU.UTF-8")
+        return QString(QChar(0x00A0));
+    if (locale == "en_US.UTF-8")
+        return QStringLiteral(",");
+    if (locale == "de_DE.UTF-8")
+        return QStringLiteral(".");
+    if (locale == "C.UTF-8")  // Qt's C locale groups with ','
+        return QStringLiteral(",");
+    return {};
+}
+
+QString ShownCaption(const worked::Result &row, const QString &separator)
+{
+    return QString::fromUtf8(row.shown).replace(QChar(0x00A0), separator);
+}
+
 bool HasPixel(const QImage &shot, const QRect &area, QColor colour)
 {
     const QRect inside = area & shot.rect();
@@ -78,6 +178,73 @@ bool HasPixel(const QImage &shot, const QRect &area, QColor colour)
             if ((shot.pixel(x, y) & 0xFFFFFF) == (colour.rgb() & 0xFFFFFF))
                 return true;
     return false;
+}
+
+bool HasPixelNear(const QImage &shot, const QRect &area, QRgb colour)
+{
+    constexpr int kTolerance = 30;
+    const int cast = qBlue(colour) - qGreen(colour);
+    const QRect inside = area & shot.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb p = shot.pixel(x, y);
+            if (qAbs(qRed(p) - qRed(colour)) <= kTolerance && qAbs(qGreen(p) - qGreen(colour)) <= kTolerance &&
+                qAbs(qBlue(p) - qBlue(colour)) <= kTolerance && qBlue(p) - qGreen(p) >= cast / 2)
+                return true;
+        }
+    return false;
+}
+
+QString DescribePixel(QRgb pixel)
+{
+    return QStringLiteral("(%1, %2, %3, alpha %4)")
+        .arg(qRed(pixel))
+        .arg(qGreen(pixel))
+        .arg(qBlue(pixel))
+        .arg(qAlpha(pixel));
+}
+
+bool ShowsPicture(const QImage &shot, QPoint at, const QImage &picture, const QRect &within,
+                  const QList<QRect> &leftOut, int atLeast)
+{
+    const QImage pic = picture.convertToFormat(QImage::Format_ARGB32);
+    int compared = 0;
+    for (int y = 0; y < pic.height(); ++y)
+        for (int x = 0; x < pic.width(); ++x) {
+            const QRgb p = pic.pixel(x, y);
+            const QPoint s = at + QPoint(x, y);
+            if (qAlpha(p) != 255 || !shot.rect().contains(s) || (within.isValid() && !within.contains(s)) ||
+                std::any_of(leftOut.begin(), leftOut.end(), [&](const QRect &r) { return r.contains(s); }))
+                continue;
+            if ((shot.pixel(s) & 0xFFFFFF) != (p & 0xFFFFFF))
+                return false;
+            ++compared;
+        }
+    return compared >= atLeast;
+}
+
+QPoint CentredIn(const QRect &control, const QSize &picture)
+{
+    return control.topLeft() +
+           QPoint((control.width() - picture.width()) / 2, (control.height() - picture.height()) / 2);
+}
+
+QImage DrawnAlone(QWidget *control)
+{
+    QImage image(control->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    control->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    return image;
+}
+
+QRect InkBounds(const QImage &image, const QRect &area, QRgb ground)
+{
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != ground)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
 }
 
 UrlCatcher::UrlCatcher()
