@@ -8,68 +8,6 @@
 
 namespace {
 
-// Named keys of the key scripts below, written in braces: "12{Home}{Delete}",
-// each with the text that a real keyboard gives it (X11 gives Delete the
-// DEL character, Ctrl with a letter the control character of the letter).
-struct NamedKey {
-    const char *name;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    const char *text;
-};
-const NamedKey kNamedKeys[] = {
-    {"Home", Qt::Key_Home, Qt::NoModifier, ""},
-    {"End", Qt::Key_End, Qt::NoModifier, ""},
-    {"Left", Qt::Key_Left, Qt::NoModifier, ""},
-    {"Right", Qt::Key_Right, Qt::NoModifier, ""},
-    {"Delete", Qt::Key_Delete, Qt::NoModifier, "\x7f"},
-    {"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\b"},
-    {"Tab", Qt::Key_Tab, Qt::NoModifier, "\t"},
-    {"Return", Qt::Key_Return, Qt::NoModifier, "\r"},
-    {"Escape", Qt::Key_Escape, Qt::NoModifier, "\x1b"},
-    {"Shift+Home", Qt::Key_Home, Qt::ShiftModifier, ""},
-    {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier, ""},
-    {"Ctrl+A", Qt::Key_A, Qt::ControlModifier, "\x01"},
-    {"Ctrl+C", Qt::Key_C, Qt::ControlModifier, "\x03"},
-    {"Ctrl+H", Qt::Key_H, Qt::ControlModifier, "\x08"},
-    {"Ctrl+V", Qt::Key_V, Qt::ControlModifier, "\x16"},
-    {"Ctrl+X", Qt::Key_X, Qt::ControlModifier, "\x18"},
-    {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier, "\x1a"},
-    {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, "\b"},
-    {"Alt+2", Qt::Key_2, Qt::AltModifier, "2"},
-};
-
-// Types a key script into whatever holds the focus: every character is one
-// key typing it, a name in braces one named key. The keypad's decimal key
-// types ',' as it does under a Russian layout.
-void Type(const Calculator &calc, const QString &script)
-{
-    for (qsizetype i = 0; i < script.size(); ++i) {
-        QWidget *target = calc.focus();
-        QVERIFY(target);
-        const QChar c = script[i];
-        if (c == u'{') {
-            const qsizetype end = script.indexOf(u'}', i);
-            QVERIFY(end > i);
-            const QString name = script.mid(i + 1, end - i - 1);
-            i = end;
-            if (name == QLatin1String("KeypadDecimal")) {
-                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_Comma, QStringLiteral(","), Qt::KeypadModifier);
-                continue;
-            }
-            const auto named = std::find_if(std::begin(kNamedKeys), std::end(kNamedKeys),
-                                            [&](const NamedKey &k) { return name == QLatin1String(k.name); });
-            QVERIFY2(named != std::end(kNamedKeys), qPrintable(name));
-            QTest::sendKeyEvent(QTest::Click, target, named->key, QString::fromLatin1(named->text), named->modifiers);
-        } else if (c.unicode() < 128) {
-            QTest::keyClick(target, char(c.unicode()));
-        } else {
-            // A key of another layout: its key code is of no concern here.
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-}
-
 ui::Edit *Field(const Calculator &calc, const char *name) { return calc.find<ui::Edit>(name); }
 QString Result(const Calculator &calc) { return calc.result()->caption(); }
 
@@ -136,12 +74,12 @@ void FieldsTest::enteringAndLeaving()
     auto *before = Field(calc, qPrintable(previous));
     calc.typeInto(edit, QString());
     QCOMPARE(edit->text(), QString());
-    Type(calc, text);
+    calc.typeScript(text);
     calc.click(before);
     QCOMPARE(edit->text(), text);
 
     if (byTab)
-        Type(calc, QStringLiteral("{Tab}"));
+        calc.typeScript(QStringLiteral("{Tab}"));
     else
         calc.click(edit);
     QVERIFY(edit->hasFocus());
@@ -211,7 +149,7 @@ void FieldsTest::typedKeys()
     Calculator calc;
     auto *field = Field(calc, "Edit1");
     calc.typeInto(field, QString());
-    Type(calc, keys);
+    calc.typeScript(keys);
     QVERIFY(field->hasFocus());
     QCOMPARE(field->text(), text);
     // The other fields got nothing.
@@ -236,7 +174,7 @@ void FieldsTest::clipboardKeysDoNothing()
     clipboard->setText(QStringLiteral("77"));
     auto *field = Field(calc, "Edit2");
     calc.typeInto(field, QStringLiteral("12"));
-    Type(calc, keys);
+    calc.typeScript(keys);
     QCOMPARE(field->text(), QStringLiteral("12"));
     QCOMPARE(clipboard->text(), QStringLiteral("77"));
 }
@@ -256,7 +194,7 @@ void FieldsTest::commaGivesTheRightResult()
     Calculator calc;
     calc.typeInto(Field(calc, "Edit1"), QStringLiteral("57"));
     calc.typeInto(Field(calc, "Edit2"), QString());
-    Type(calc, wall);
+    calc.typeScript(wall);
     QCOMPARE(Field(calc, "Edit2")->text(), QStringLiteral("3.5"));
     calc.typeInto(Field(calc, "Edit3"), QStringLiteral("1"));
     QCOMPARE(Result(calc), QStringLiteral("4.6 кг  "));
@@ -303,7 +241,7 @@ void FieldsTest::textFromElsewhereIsNotFiltered()
     QCOMPARE(Result(calc), QString::fromUtf8(kPipe.shown));
     auto *edit = Field(calc, qPrintable(field));
     calc.click(edit);
-    Type(calc, QStringLiteral("{End}{Shift+Home}"));
+    calc.typeScript(QStringLiteral("{End}{Shift+Home}"));
     QCOMPARE(edit->selectedText(), edit->text());
     // The context menu's Paste and a program inserting text take the
     // same road into the field.
@@ -352,12 +290,12 @@ void FieldsTest::emptyingAFieldComputesNothing()
     QCOMPARE(field->text(), ToQString(example.fields[static_cast<std::size_t>(emptied)]));
     // One backspace over the whole text: a shorter number on the way would
     // compute.
-    Type(calc, QStringLiteral("{End}{Shift+Home}{Backspace}"));
+    calc.typeScript(QStringLiteral("{End}{Shift+Home}{Backspace}"));
     QCOMPARE(field->text(), QString());
     QCOMPARE(Result(calc), shown);
     // Leaving writes "0": a quantity of "0" computes nothing either, and a
     // zero dimension would show another result.
-    Type(calc, QStringLiteral("{Tab}"));
+    calc.typeScript(QStringLiteral("{Tab}"));
     QCOMPARE(field->text(), QStringLiteral("0"));
     if (quantity)
         QCOMPARE(Result(calc), shown);
@@ -392,7 +330,7 @@ void FieldsTest::tabOrder()
 
     QString previous;
     for (const QString &name : order) {
-        Type(calc, QStringLiteral("{Tab}"));
+        calc.typeScript(QStringLiteral("{Tab}"));
         QCOMPARE(calc.focus()->objectName(), name);
         if (name != QLatin1String("Edit4"))
             QCOMPARE(Field(calc, qPrintable(name))->text(), QString());
@@ -401,7 +339,7 @@ void FieldsTest::tabOrder()
         previous = name;
     }
     // And round again.
-    Type(calc, QStringLiteral("{Tab}"));
+    calc.typeScript(QStringLiteral("{Tab}"));
     QCOMPARE(calc.focus()->objectName(), order.first());
 }
 

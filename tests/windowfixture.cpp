@@ -11,6 +11,44 @@
 
 namespace {
 
+const NamedKey kNamedKeys[] = {
+    {".", Qt::Key_Period, Qt::NoModifier, u"."},
+    {",", Qt::Key_Comma, Qt::NoModifier, u","},
+    // The keypad's decimal key types ',' as it does under a Russian layout.
+    {"KeypadDecimal", Qt::Key_Comma, Qt::KeypadModifier, u","},
+    {"-", Qt::Key_Minus, Qt::NoModifier, u"-"},
+    {"+", Qt::Key_Plus, Qt::NoModifier, u"+"},
+    {"e", Qt::Key_E, Qt::NoModifier, u"e"},
+    {"E", Qt::Key_E, Qt::ShiftModifier, u"E"},
+    {"x", Qt::Key_X, Qt::NoModifier, u"x"},
+    {"Space", Qt::Key_Space, Qt::NoModifier, u" "},
+    {"Arabic-Indic three", Qt::Key_unknown, Qt::NoModifier, u"\u0663"},
+    {"full-width five", Qt::Key_unknown, Qt::NoModifier, u"\uFF15"},
+    {"Home", Qt::Key_Home, Qt::NoModifier, u""},
+    {"End", Qt::Key_End, Qt::NoModifier, u""},
+    {"Left", Qt::Key_Left, Qt::NoModifier, u""},
+    {"Right", Qt::Key_Right, Qt::NoModifier, u""},
+    {"Delete", Qt::Key_Delete, Qt::NoModifier, u"\x7f"},
+    {"Backspace", Qt::Key_Backspace, Qt::NoModifier, u"\b"},
+    {"Tab", Qt::Key_Tab, Qt::NoModifier, u"\t"},
+    {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, u""},
+    {"Return", Qt::Key_Return, Qt::NoModifier, u"\r"},
+    {"Escape", Qt::Key_Escape, Qt::NoModifier, u"\x1b"},
+    {"Shift+Home", Qt::Key_Home, Qt::ShiftModifier, u""},
+    {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier, u""},
+    {"Shift+End", Qt::Key_End, Qt::ShiftModifier, u""},
+    {"Shift+Insert", Qt::Key_Insert, Qt::ShiftModifier, u""},
+    {"Ctrl+A", Qt::Key_A, Qt::ControlModifier, u"\x01"},
+    {"Ctrl+C", Qt::Key_C, Qt::ControlModifier, u"\x03"},
+    {"Ctrl+H", Qt::Key_H, Qt::ControlModifier, u"\x08"},
+    {"Ctrl+V", Qt::Key_V, Qt::ControlModifier, u"\x16"},
+    {"Ctrl+X", Qt::Key_X, Qt::ControlModifier, u"\x18"},
+    {"Ctrl+Y", Qt::Key_Y, Qt::ControlModifier, u"\x19"},
+    {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier, u"\x1a"},
+    {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, u"\b"},
+    {"Alt+2", Qt::Key_2, Qt::AltModifier, u"2"},
+};
+
 template <std::size_t N> const char *Entry(const std::array<const char *, N> &names, int index, const char *what)
 {
     if (index < 0 || index >= static_cast<int>(N))
@@ -19,6 +57,21 @@ template <std::size_t N> const char *Entry(const std::array<const char *, N> &na
 }
 
 }  // namespace
+
+std::span<const NamedKey> NamedKeys() { return kNamedKeys; }
+
+const NamedKey &NamedKeyCalled(QStringView name)
+{
+    for (const NamedKey &key : kNamedKeys)
+        if (name == QLatin1String(key.name))
+            return key;
+    qFatal("no key called %s", qPrintable(name.toString()));
+}
+
+void SendKey(QWidget *target, const NamedKey &key)
+{
+    QTest::sendKeyEvent(QTest::Click, target, key.key, QString::fromUtf16(key.text), key.modifiers);
+}
 
 void ClickOn(const QWidget *control)
 {
@@ -137,6 +190,28 @@ void Calculator::type(const QString &keys) const
     if (!target)
         qFatal("nothing holds the focus");
     QTest::keyClicks(target, keys);
+}
+
+void Calculator::typeScript(const QString &script) const
+{
+    for (qsizetype i = 0; i < script.size(); ++i) {
+        QWidget *target = focus();
+        if (!target)
+            qFatal("nothing holds the focus");
+        const QChar c = script[i];
+        if (c == u'{') {
+            const qsizetype end = script.indexOf(u'}', i);
+            if (end < 0)
+                qFatal("no end to the key name in %s", qPrintable(script));
+            SendKey(target, NamedKeyCalled(QStringView(script).mid(i + 1, end - i - 1)));
+            i = end;
+        } else if (c.unicode() < 128) {
+            QTest::keyClick(target, char(c.unicode()));
+        } else {
+            // A key of another layout: its key code is of no concern here.
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 void Calculator::key(Qt::Key key, Qt::KeyboardModifiers modifiers) const

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 
 // Takes the web addresses that the window asks the desktop to open, for as
 // long as it lives, so that no browser is started.
@@ -40,6 +41,22 @@ inline constexpr std::array<const char *, 11> kListItemNames{"Label21", "Label22
 
 // A point of the window's background that no control covers.
 inline constexpr QPoint kBackground(300, 120);
+
+// A key as a keyboard sends it: the key, its modifiers and the text it types
+// (X11 gives Delete the DEL character, Ctrl with a letter the control
+// character of the letter).
+struct NamedKey {
+    const char *name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char16_t *text;
+};
+// The keys besides the digits that the tests and the monkey press, and one of
+// them by its name ("Shift+Home").
+std::span<const NamedKey> NamedKeys();
+const NamedKey &NamedKeyCalled(QStringView name);
+// A press and release of the key at the control.
+void SendKey(QWidget *target, const NamedKey &key);
 
 // A left click at the centre of a control, delivered through its window to
 // whatever lies there, as a real pointer's would be.
@@ -111,6 +128,9 @@ public:
     void replaceText(ui::Edit *field, const QString &text) const;
     // Types into whatever holds the focus.
     void type(const QString &keys) const;
+    // Types a key script into whatever holds the focus: every character is
+    // one key typing it, a name in braces one named key ("12{Home}{Delete}").
+    void typeScript(const QString &script) const;
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
     QWidget *focus() const { return QApplication::focusWidget(); }
 
