@@ -4,6 +4,7 @@
 #include "application.h"
 #include "mainunit.h"
 #include "picunit.h"
+#include "windowfixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -39,21 +40,6 @@ struct Windows {
     }
 };
 
-void ClickInto(TForm1 &form, ui::Edit *field)
-{
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, field->mapTo(&form, field->rect().center()));
-}
-
-// Replaces the text of a field by typing, as a person would.
-void TypeInto(TForm1 &form, ui::Edit *field, const QString &keys)
-{
-    ClickInto(form, field);
-    QTest::keyClick(field, Qt::Key_End);
-    while (!field->text().isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, keys);
-}
-
 // Both windows created and the main one shown, then destroyed.
 void CreateAndShow(benchmark::State &state)
 {
@@ -73,14 +59,17 @@ void CreateAndShow(benchmark::State &state)
 void FirstCreateAndShowWindows(benchmark::State &state) { CreateAndShow(state); }
 BENCHMARK(FirstCreateAndShowWindows)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
 
-// The pipe 57 × 3.5 mm, 1 m long, typed into the window; returns its
-// quantity field.
-ui::Edit *TypePipe(TForm1 &form)
+// The pipe's worked example, 57 × 3.5 mm and 1 m long, typed into the
+// window as a person replaces the fields' texts; returns its quantity field.
+ui::Edit *TypePipe()
 {
-    TypeInto(form, InputEdit(1), QStringLiteral("57"));
-    TypeInto(form, InputEdit(2), QStringLiteral("3.5"));
-    ui::Edit *quantity = InputEdit(metal::Kind(metal::pkPipe).quantityRow);
-    TypeInto(form, quantity, QStringLiteral("1"));
+    const worked::Result &pipe = worked::Example(metal::pkPipe, true);
+    ui::Edit *quantity = nullptr;
+    for (int row = 0; row < metal::kRowCount; ++row)
+        if (const std::string_view text = pipe.fields[static_cast<std::size_t>(row)]; text != "0") {
+            quantity = InputEdit(row);
+            ReplaceText(quantity, ToQString(text));
+        }
     QCoreApplication::processEvents();
     return quantity;
 }
@@ -92,7 +81,7 @@ void TypedDigitToResult(benchmark::State &state)
     Windows windows;
     windows.create();
     TForm1 &form = *windows.form1;
-    ui::Edit *quantity = TypePipe(form);
+    ui::Edit *quantity = TypePipe();
 
     const QString one = form.Label32->caption();
     QTest::keyClick(quantity, Qt::Key_2);
@@ -130,7 +119,7 @@ void TypedDigitToPaintedResult(benchmark::State &state)
     Windows windows;
     windows.create();
     TForm1 &form = *windows.form1;
-    ui::Edit *quantity = TypePipe(form);
+    ui::Edit *quantity = TypePipe();
 
     const QString one = form.Label32->caption();
     bool typed = false;

@@ -42,46 +42,6 @@ constexpr int TotalWeight()
     return total;
 }
 
-// A key as a keyboard sends it: the key, its modifiers and the text it types.
-struct Key {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    const char16_t *text;
-    const char *name;
-};
-const Key kKeys[] = {
-    {Qt::Key_Period, Qt::NoModifier, u".", "."},
-    {Qt::Key_Comma, Qt::NoModifier, u",", ","},
-    {Qt::Key_Comma, Qt::KeypadModifier, u",", "keypad decimal"},
-    {Qt::Key_Minus, Qt::NoModifier, u"-", "-"},
-    {Qt::Key_Plus, Qt::NoModifier, u"+", "+"},
-    {Qt::Key_E, Qt::NoModifier, u"e", "e"},
-    {Qt::Key_E, Qt::ShiftModifier, u"E", "E"},
-    {Qt::Key_X, Qt::NoModifier, u"x", "x"},
-    {Qt::Key_Space, Qt::NoModifier, u" ", "space"},
-    {Qt::Key_unknown, Qt::NoModifier, u"\u0663", "Arabic-Indic three"},
-    {Qt::Key_unknown, Qt::NoModifier, u"\uFF15", "full-width five"},
-    {Qt::Key_Backspace, Qt::NoModifier, u"\b", "Backspace"},
-    {Qt::Key_Backspace, Qt::ControlModifier, u"\b", "Ctrl+Backspace"},
-    {Qt::Key_Delete, Qt::NoModifier, u"\x7f", "Delete"},
-    {Qt::Key_Tab, Qt::NoModifier, u"\t", "Tab"},
-    {Qt::Key_Backtab, Qt::ShiftModifier, u"", "Shift+Tab"},
-    {Qt::Key_Left, Qt::NoModifier, u"", "Left"},
-    {Qt::Key_Right, Qt::NoModifier, u"", "Right"},
-    {Qt::Key_Home, Qt::NoModifier, u"", "Home"},
-    {Qt::Key_End, Qt::ShiftModifier, u"", "Shift+End"},
-    {Qt::Key_Return, Qt::NoModifier, u"\r", "Return"},
-    {Qt::Key_Escape, Qt::NoModifier, u"\x1b", "Escape"},
-    {Qt::Key_A, Qt::ControlModifier, u"\x01", "Ctrl+A"},
-    {Qt::Key_C, Qt::ControlModifier, u"\x03", "Ctrl+C"},
-    {Qt::Key_V, Qt::ControlModifier, u"\x16", "Ctrl+V"},
-    {Qt::Key_X, Qt::ControlModifier, u"\x18", "Ctrl+X"},
-    {Qt::Key_Z, Qt::ControlModifier, u"\x1a", "Ctrl+Z"},
-    {Qt::Key_Y, Qt::ControlModifier, u"\x19", "Ctrl+Y"},
-    {Qt::Key_Insert, Qt::ShiftModifier, u"", "Shift+Insert"},
-    {Qt::Key_2, Qt::AltModifier, u"2", "Alt+2"},
-};
-
 // Texts that reach the clipboard: no keyboard types most of them.
 const char16_t *const kPastes[] = {
     u"",
@@ -272,8 +232,8 @@ void Monkey::fill()
     // A click into a shown field, then a short number typed, as a person
     // enters a dimension; sometimes every shown field, top to bottom.
     QList<QWidget *> shown;
-    for (const char *name : {"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"})
-        if (QWidget *field = calc_.find(name); field->isVisibleTo(&calc_.form()))
+    for (int row = 0; row < metal::kRowCount; ++row)
+        if (QWidget *field = calc_.row(row); field->isVisibleTo(&calc_.form()))
             shown.append(field);
     if (chance(60)) {
         QWidget *one = shown[below(static_cast<int>(shown.size()))];
@@ -348,9 +308,10 @@ void Monkey::key()
                             Qt::NoModifier);
         return;
     }
-    const Key &key = kKeys[below(static_cast<int>(std::size(kKeys)))];
-    note(QStringLiteral("key %1 into %2").arg(key.name, Name(target)));
-    QTest::sendKeyEvent(QTest::Click, target, key.key, QString::fromUtf16(key.text), key.modifiers);
+    const std::span<const NamedKey> keys = NamedKeys();
+    const NamedKey &key = keys[static_cast<std::size_t>(below(static_cast<int>(keys.size())))];
+    note(QStringLiteral("key %1 into %2").arg(QLatin1String(key.name), Name(target)));
+    SendKey(target, key);
 }
 
 void Monkey::paste()

@@ -5,6 +5,7 @@
 // control, as a person would. Each step says what it sees; a step that does
 // not see what it should ends the program with status 3.
 #include "mainunit.h"
+#include "windowfixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -26,22 +27,6 @@ void Step(const char *what, const QString &seen, const QString &expected)
     gFailed = gFailed || !ok;
 }
 
-void Click(TForm1 &form, const QWidget *control)
-{
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      control->mapTo(&form, control->rect().center()));
-}
-
-// Into a field, as typed after clicking it: its "0" goes first.
-void Type(TForm1 &form, ui::Edit *field, const QString &keys)
-{
-    Click(form, field);
-    QTest::keyClick(field, Qt::Key_End);
-    while (!field->text().isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, keys);
-}
-
 void RunSession()
 {
     TForm1 *form = Form1;
@@ -52,24 +37,24 @@ void RunSession()
     }
     form->activateWindow();
 
-    Type(*form, form->Edit1, QStringLiteral("57"));
-    Type(*form, form->Edit2, QStringLiteral("3.5"));
-    Type(*form, form->Edit3, QStringLiteral("1"));
+    ReplaceText(form->Edit1, QStringLiteral("57"));
+    ReplaceText(form->Edit2, QStringLiteral("3.5"));
+    ReplaceText(form->Edit3, QStringLiteral("1"));
     Step("a pipe 57 × 3.5, 1 m", form->Label32->caption(), QStringLiteral("4.6 кг  "));
 
-    Click(*form, form->Label1);
-    Click(*form, form->Label25);
+    ClickOn(form->Label1);
+    ClickOn(form->Label25);
     Step("copper", form->Label1->caption(), QStringLiteral("  Медь"));
     Step("the pipe in copper", form->Label32->caption(), QStringLiteral("5.2 кг  "));
 
-    Click(*form, form->Label4);
+    ClickOn(form->Label4);
     Step("the square bar", form->Label17->caption(), QStringLiteral("    Квадрат"));
-    Type(*form, form->Edit1, QStringLiteral("10"));
-    Type(*form, form->Edit2, QStringLiteral("2"));
+    ReplaceText(form->Edit1, QStringLiteral("10"));
+    ReplaceText(form->Edit2, QStringLiteral("2"));
     Step("a copper square 10, 2 m", form->Label32->caption(), QStringLiteral("1.8 кг  "));
 
     // The seller's site, handed to whatever the desktop opens links with.
-    Click(*form, form->Image9);
+    ClickOn(form->Image9);
     QTest::qWait(200);
 
     if (gFailed) {
@@ -78,7 +63,7 @@ void RunSession()
     }
     std::printf("session: closing\n");
     std::fflush(stdout);
-    Click(*form, form->Image8);
+    ClickOn(form->Image8);
 }
 
 // Runs when the program's QApplication is made: the session starts once

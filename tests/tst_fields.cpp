@@ -1,5 +1,6 @@
 // The five input fields as a person uses them: focus moved by clicks and by
 // Tab, keys typed into the focused field, text arriving from the clipboard.
+#include "choices.h"
 #include "windowfixture.h"
 
 #include <QClipboard>
@@ -7,83 +8,11 @@
 
 namespace {
 
-// A point over the text of a kind's menu item, in the window.
-QPoint OnItem(int itemTop) { return {16 + 2 + 40, 154 + itemTop + 16}; }
-constexpr int kPipeItem = 0, kSquareItem = 67, kSheetItem = 166, kBeamItem = 298;
-
-// Named keys of the key scripts below, written in braces: "12{Home}{Delete}",
-// each with the text that a real keyboard gives it (X11 gives Delete the
-// DEL character, Ctrl with a letter the control character of the letter).
-struct NamedKey {
-    const char *name;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    const char *text;
-};
-const NamedKey kNamedKeys[] = {
-    {"Home", Qt::Key_Home, Qt::NoModifier, ""},
-    {"End", Qt::Key_End, Qt::NoModifier, ""},
-    {"Left", Qt::Key_Left, Qt::NoModifier, ""},
-    {"Right", Qt::Key_Right, Qt::NoModifier, ""},
-    {"Delete", Qt::Key_Delete, Qt::NoModifier, "\x7f"},
-    {"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\b"},
-    {"Tab", Qt::Key_Tab, Qt::NoModifier, "\t"},
-    {"Return", Qt::Key_Return, Qt::NoModifier, "\r"},
-    {"Escape", Qt::Key_Escape, Qt::NoModifier, "\x1b"},
-    {"Shift+Home", Qt::Key_Home, Qt::ShiftModifier, ""},
-    {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier, ""},
-    {"Ctrl+A", Qt::Key_A, Qt::ControlModifier, "\x01"},
-    {"Ctrl+C", Qt::Key_C, Qt::ControlModifier, "\x03"},
-    {"Ctrl+H", Qt::Key_H, Qt::ControlModifier, "\x08"},
-    {"Ctrl+V", Qt::Key_V, Qt::ControlModifier, "\x16"},
-    {"Ctrl+X", Qt::Key_X, Qt::ControlModifier, "\x18"},
-    {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier, "\x1a"},
-    {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, "\b"},
-    {"Alt+2", Qt::Key_2, Qt::AltModifier, "2"},
-};
-
-// Types a key script into whatever holds the focus: every character is one
-// key typing it, a name in braces one named key. The keypad's decimal key
-// types ',' as it does under a Russian layout.
-void Type(const Calculator &calc, const QString &script)
-{
-    for (qsizetype i = 0; i < script.size(); ++i) {
-        QWidget *target = calc.focus();
-        QVERIFY(target);
-        const QChar c = script[i];
-        if (c == u'{') {
-            const qsizetype end = script.indexOf(u'}', i);
-            QVERIFY(end > i);
-            const QString name = script.mid(i + 1, end - i - 1);
-            i = end;
-            if (name == QLatin1String("KeypadDecimal")) {
-                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_Comma, QStringLiteral(","), Qt::KeypadModifier);
-                continue;
-            }
-            const auto named = std::find_if(std::begin(kNamedKeys), std::end(kNamedKeys),
-                                            [&](const NamedKey &k) { return name == QLatin1String(k.name); });
-            QVERIFY2(named != std::end(kNamedKeys), qPrintable(name));
-            QTest::sendKeyEvent(QTest::Click, target, named->key, QString::fromLatin1(named->text), named->modifiers);
-        } else if (c.unicode() < 128) {
-            QTest::keyClick(target, char(c.unicode()));
-        } else {
-            // A key of another layout: its key code is of no concern here.
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-}
-
 ui::Edit *Field(const Calculator &calc, const char *name) { return calc.find<ui::Edit>(name); }
-QString Result(const Calculator &calc) { return calc.find<ui::Label>("Label32")->caption(); }
+QString Result(const Calculator &calc) { return calc.result()->caption(); }
 
 // The pipe of 57 × 3.5, 1 m long, in carbon steel: 4.6 kg.
-void TypePipe(const Calculator &calc)
-{
-    calc.typeInto(Field(calc, "Edit1"), QStringLiteral("57"));
-    calc.typeInto(Field(calc, "Edit2"), QStringLiteral("3.5"));
-    calc.typeInto(Field(calc, "Edit3"), QStringLiteral("1"));
-    QCOMPARE(Result(calc), QStringLiteral("4.6 кг  "));
-}
+const worked::Result &kPipe = worked::Example(metal::pkPipe, true);
 
 }  // namespace
 
@@ -145,12 +74,12 @@ void FieldsTest::enteringAndLeaving()
     auto *before = Field(calc, qPrintable(previous));
     calc.typeInto(edit, QString());
     QCOMPARE(edit->text(), QString());
-    Type(calc, text);
+    calc.typeScript(text);
     calc.click(before);
     QCOMPARE(edit->text(), text);
 
     if (byTab)
-        Type(calc, QStringLiteral("{Tab}"));
+        calc.typeScript(QStringLiteral("{Tab}"));
     else
         calc.click(edit);
     QVERIFY(edit->hasFocus());
@@ -220,7 +149,7 @@ void FieldsTest::typedKeys()
     Calculator calc;
     auto *field = Field(calc, "Edit1");
     calc.typeInto(field, QString());
-    Type(calc, keys);
+    calc.typeScript(keys);
     QVERIFY(field->hasFocus());
     QCOMPARE(field->text(), text);
     // The other fields got nothing.
@@ -245,7 +174,7 @@ void FieldsTest::clipboardKeysDoNothing()
     clipboard->setText(QStringLiteral("77"));
     auto *field = Field(calc, "Edit2");
     calc.typeInto(field, QStringLiteral("12"));
-    Type(calc, keys);
+    calc.typeScript(keys);
     QCOMPARE(field->text(), QStringLiteral("12"));
     QCOMPARE(clipboard->text(), QStringLiteral("77"));
 }
@@ -265,7 +194,7 @@ void FieldsTest::commaGivesTheRightResult()
     Calculator calc;
     calc.typeInto(Field(calc, "Edit1"), QStringLiteral("57"));
     calc.typeInto(Field(calc, "Edit2"), QString());
-    Type(calc, wall);
+    calc.typeScript(wall);
     QCOMPARE(Field(calc, "Edit2")->text(), QStringLiteral("3.5"));
     calc.typeInto(Field(calc, "Edit3"), QStringLiteral("1"));
     QCOMPARE(Result(calc), QStringLiteral("4.6 кг  "));
@@ -308,10 +237,11 @@ void FieldsTest::textFromElsewhereIsNotFiltered()
     QFETCH(QString, text);
     QFETCH(QString, result);
     Calculator calc;
-    TypePipe(calc);
+    calc.typeFields(kPipe.fields);
+    QCOMPARE(Result(calc), QString::fromUtf8(kPipe.shown));
     auto *edit = Field(calc, qPrintable(field));
     calc.click(edit);
-    Type(calc, QStringLiteral("{End}{Shift+Home}"));
+    calc.typeScript(QStringLiteral("{End}{Shift+Home}"));
     QCOMPARE(edit->selectedText(), edit->text());
     // The context menu's Paste and a program inserting text take the
     // same road into the field.
@@ -333,51 +263,39 @@ void FieldsTest::textFromElsewhereIsNotFiltered()
 
 void FieldsTest::emptyingAFieldComputesNothing_data()
 {
-    QTest::addColumn<int>("itemTop");
-    QTest::addColumn<QStringList>("typed");  // rows 0 .. 4, by the field names below
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("emptied");
+    QTest::addColumn<int>("kind");  // its worked example in mass mode is typed
+    QTest::addColumn<int>("emptied");
     QTest::addColumn<bool>("quantity");
-    // Worked results in carbon steel, mass mode.
-    const QStringList pipe{"", "57", "3.5", "1", ""};
-    QTest::newRow("the pipe's length") << kPipeItem << pipe << QStringLiteral("4.6 кг  ") << QStringLiteral("Edit3")
-                                       << true;
-    QTest::newRow("the pipe's diameter") << kPipeItem << pipe << QStringLiteral("4.6 кг  ") << QStringLiteral("Edit1")
-                                         << false;
-    QTest::newRow("the square's length") << kSquareItem << QStringList{"", "10", "2", "", ""}
-                                         << QStringLiteral("1.6 кг  ") << QStringLiteral("Edit2") << true;
-    QTest::newRow("the number of sheets") << kSheetItem << QStringList{"", "1000", "2000", "2", "3"}
-                                          << QStringLiteral("94.8 кг  ") << QStringLiteral("Edit5") << true;
-    QTest::newRow("the beam's height") << kBeamItem << QStringList{"200", "100", "5.2", "8.4", "1"}
-                                       << QStringLiteral("20.8 кг  ") << QStringLiteral("Edit6") << false;
+    QTest::newRow("the pipe's length") << 1 << 3 << true;
+    QTest::newRow("the pipe's diameter") << 1 << 1 << false;
+    QTest::newRow("the square's length") << 3 << 2 << true;
+    QTest::newRow("the number of sheets") << 6 << 4 << true;
+    QTest::newRow("the beam's height") << 10 << 0 << false;
 }
 
 void FieldsTest::emptyingAFieldComputesNothing()
 {
-    QFETCH(int, itemTop);
-    QFETCH(QStringList, typed);
-    QFETCH(QString, shown);
-    QFETCH(QString, emptied);
+    QFETCH(int, kind);
+    QFETCH(int, emptied);
     QFETCH(bool, quantity);
-    const QStringList fields{"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"};
+    const worked::Result &example = worked::Example(static_cast<metal::ProfileKind>(kind), true);
+    const QString shown = QString::fromUtf8(example.shown);
     Calculator calc;
-    calc.click(OnItem(itemTop));
-    for (int row = 0; row < 5; ++row)
-        if (!typed[row].isEmpty())
-            calc.typeInto(Field(calc, qPrintable(fields[row])), typed[row]);
+    calc.selectKind(kind);
+    calc.typeFields(example.fields);
     QCOMPARE(Result(calc), shown);
 
-    auto *field = Field(calc, qPrintable(emptied));
+    auto *field = calc.row(emptied);
     calc.click(field);
-    QCOMPARE(field->text(), typed[fields.indexOf(emptied)]);
+    QCOMPARE(field->text(), ToQString(example.fields[static_cast<std::size_t>(emptied)]));
     // One backspace over the whole text: a shorter number on the way would
     // compute.
-    Type(calc, QStringLiteral("{End}{Shift+Home}{Backspace}"));
+    calc.typeScript(QStringLiteral("{End}{Shift+Home}{Backspace}"));
     QCOMPARE(field->text(), QString());
     QCOMPARE(Result(calc), shown);
     // Leaving writes "0": a quantity of "0" computes nothing either, and a
     // zero dimension would show another result.
-    Type(calc, QStringLiteral("{Tab}"));
+    calc.typeScript(QStringLiteral("{Tab}"));
     QCOMPARE(field->text(), QStringLiteral("0"));
     if (quantity)
         QCOMPARE(Result(calc), shown);
@@ -387,38 +305,32 @@ void FieldsTest::emptyingAFieldComputesNothing()
 
 void FieldsTest::tabOrder_data()
 {
-    QTest::addColumn<int>("itemTop");
+    QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("order");
     // The shown fields in tab order, then the off-window field.
     const QStringList two{"Edit1", "Edit2", "Edit4"};
     const QStringList three{"Edit1", "Edit2", "Edit3", "Edit4"};
     const QStringList four{"Edit1", "Edit2", "Edit3", "Edit5", "Edit4"};
-    QTest::newRow("Труба") << 0 << three;
-    QTest::newRow("Труба профильная") << 34 << four;
-    QTest::newRow("Квадрат") << 67 << two;
-    QTest::newRow("Круг / Пруток") << 100 << two;
-    QTest::newRow("Уголок") << 133 << four;
-    QTest::newRow("Лист") << 166 << four;
-    QTest::newRow("Лента") << 199 << three;
-    QTest::newRow("Шестигранник") << 232 << two;
-    QTest::newRow("Швеллер") << 265 << four;
-    // Row 0 comes after row 4.
-    QTest::newRow("Балка") << 298 << QStringList{"Edit1", "Edit2", "Edit3", "Edit5", "Edit6", "Edit4"};
+    const QStringList orders[] = {three, four, two, two, four, four, three, two, four,
+                                  // Row 0 comes after row 4.
+                                  QStringList{"Edit1", "Edit2", "Edit3", "Edit5", "Edit6", "Edit4"}};
+    for (int kind = 1; kind <= 10; ++kind)
+        QTest::newRow(KindShownAs(kind).name) << kind << orders[kind - 1];
 }
 
 void FieldsTest::tabOrder()
 {
-    QFETCH(int, itemTop);
+    QFETCH(int, kind);
     QFETCH(QStringList, order);
     Calculator calc;
-    calc.click(OnItem(itemTop));
+    calc.selectKind(kind);
     QCOMPARE(calc.focus(), calc.find("Edit4"));
     // The off-window field lies right of the window: its caret is never seen.
     QVERIFY(calc.find("Edit4")->x() >= calc.form().width());
 
     QString previous;
     for (const QString &name : order) {
-        Type(calc, QStringLiteral("{Tab}"));
+        calc.typeScript(QStringLiteral("{Tab}"));
         QCOMPARE(calc.focus()->objectName(), name);
         if (name != QLatin1String("Edit4"))
             QCOMPARE(Field(calc, qPrintable(name))->text(), QString());
@@ -427,7 +339,7 @@ void FieldsTest::tabOrder()
         previous = name;
     }
     // And round again.
-    Type(calc, QStringLiteral("{Tab}"));
+    calc.typeScript(QStringLiteral("{Tab}"));
     QCOMPARE(calc.focus()->objectName(), order.first());
 }
 

@@ -1,6 +1,6 @@
-// The controls that stand in for the window's missing frame: dragging by the
-// background, close and minimise with their hover pictures and tool tips,
-// the footer's links and year, and the rounded outline.
+// The controls that stand in for the window's missing frame: close and
+// minimise with their hover pictures and tool tips, the footer's links and
+// year, and the rounded outline. Dragging the window is tst_drag's.
 #include "windowfixture.h"
 
 #include <QDate>
@@ -11,62 +11,6 @@
 #include <QtTest>
 
 namespace {
-
-// A point of the window's background that no control covers.
-const QPoint kBackground(300, 120);
-
-void EnterWindow(const Calculator &calc)
-{
-    // A move to where the pointer already is reports nothing, and the first
-    // move into a window gives no control the pointer's entry: two moves.
-    calc.pointAt(kBackground + QPoint(1, 1));
-    calc.pointAt(kBackground);
-}
-
-// The pointer on the desktop: it moves by desktop coordinates, and the
-// window receives it where it lies over the window at that moment.
-class Pointer {
-public:
-    explicit Pointer(const Calculator &calc) : calc_(calc) {}
-    QPoint toWindow(QPoint onDesktop) const { return onDesktop - calc_.form().geometry().topLeft(); }
-    QPoint onDesktop(QPoint inWindow) const { return inWindow + calc_.form().geometry().topLeft(); }
-
-    void press(QPoint inWindow, Qt::MouseButton button = Qt::LeftButton)
-    {
-        at_ = onDesktop(inWindow);
-        QTest::mousePress(calc_.form().windowHandle(), button, Qt::NoModifier, inWindow);
-    }
-    void moveBy(QPoint delta)
-    {
-        at_ += delta;
-        QTest::mouseMove(calc_.form().windowHandle(), toWindow(at_));
-    }
-    void release(Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseRelease(calc_.form().windowHandle(), button, Qt::NoModifier, toWindow(at_));
-    }
-    QPoint inWindow() const { return toWindow(at_); }
-
-private:
-    const Calculator &calc_;
-    QPoint at_;
-};
-
-bool ShowsPicture(const QImage &shot, QPoint at, const QImage &picture)
-{
-    const QImage pic = picture.convertToFormat(QImage::Format_ARGB32);
-    int compared = 0;
-    for (int y = 0; y < pic.height(); ++y)
-        for (int x = 0; x < pic.width(); ++x) {
-            const QRgb p = pic.pixel(x, y);
-            if (qAlpha(p) != 255)
-                continue;
-            if ((shot.pixel(at + QPoint(x, y)) & 0xFFFFFF) != (p & 0xFFFFFF))
-                return false;
-            ++compared;
-        }
-    return compared > 0;
-}
 
 using StorePicture = StoreImage TForm2::*;
 
@@ -79,17 +23,6 @@ class FrameTest : public QObject {
 
 private slots:
     void init();
-
-    void leftDragMovesTheWindowWithThePointer_data();
-    void leftDragMovesTheWindowWithThePointer();
-    void otherButtonsStartNoDrag_data();
-    void otherButtonsStartNoDrag();
-    void anyReleaseEndsTheDrag_data();
-    void anyReleaseEndsTheDrag();
-    void pressOnAControlStartsNoDrag_data();
-    void pressOnAControlStartsNoDrag();
-    void dragOrClickOnTheBackgroundClosesTheList_data();
-    void dragOrClickOnTheBackgroundClosesTheList();
 
     void frameControlsTurnRedUnderThePointer_data();
     void frameControlsTurnRedUnderThePointer();
@@ -112,152 +45,6 @@ private:
 };
 
 void FrameTest::init() { catcher_.urls.clear(); }
-
-void FrameTest::leftDragMovesTheWindowWithThePointer_data()
-{
-    QTest::addColumn<QList<QPoint>>("moves");
-    QTest::newRow("one move") << QList<QPoint>{{30, 20}};
-    QTest::newRow("back and forth") << QList<QPoint>{{30, 20}, {-50, 5}, {7, -13}, {0, 1}};
-    // The pointer runs far outside the window in one step; the window
-    // still follows.
-    QTest::newRow("fast, out of the window") << QList<QPoint>{{600, 500}};
-    QTest::newRow("partly off the desktop") << QList<QPoint>{{-400, -300}, {-300, -200}};
-}
-
-void FrameTest::leftDragMovesTheWindowWithThePointer()
-{
-    QFETCH(QList<QPoint>, moves);
-    Calculator calc;
-    TForm1 &form = calc.form();
-    Pointer pointer(calc);
-    const QPoint start = form.pos();
-    pointer.press(kBackground);
-    QPoint total;
-    for (const QPoint &delta : moves) {
-        pointer.moveBy(delta);
-        total += delta;
-        QCOMPARE(form.pos(), start + total);
-        // The point pressed stays under the pointer.
-        QCOMPARE(pointer.inWindow(), kBackground);
-    }
-    pointer.release();
-    QCOMPARE(form.pos(), start + total);
-
-    // After the release the pointer moves on its own.
-    pointer.moveBy({15, 10});
-    pointer.moveBy({-40, 25});
-    QCOMPARE(form.pos(), start + total);
-}
-
-void FrameTest::otherButtonsStartNoDrag_data()
-{
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::newRow("right") << Qt::RightButton;
-    QTest::newRow("middle") << Qt::MiddleButton;
-}
-
-void FrameTest::otherButtonsStartNoDrag()
-{
-    QFETCH(Qt::MouseButton, button);
-    Calculator calc;
-    Pointer pointer(calc);
-    const QPoint start = calc.form().pos();
-    pointer.press(kBackground, button);
-    pointer.moveBy({30, 20});
-    pointer.moveBy({-10, 40});
-    QCOMPARE(calc.form().pos(), start);
-    pointer.release(button);
-    pointer.moveBy({5, 5});
-    QCOMPARE(calc.form().pos(), start);
-}
-
-void FrameTest::anyReleaseEndsTheDrag_data()
-{
-    QTest::addColumn<Qt::MouseButton>("released");
-    QTest::newRow("left released") << Qt::LeftButton;
-    QTest::newRow("right pressed and released during the drag") << Qt::RightButton;
-    QTest::newRow("middle pressed and released during the drag") << Qt::MiddleButton;
-}
-
-void FrameTest::anyReleaseEndsTheDrag()
-{
-    QFETCH(Qt::MouseButton, released);
-    Calculator calc;
-    Pointer pointer(calc);
-    const QPoint start = calc.form().pos();
-    pointer.press(kBackground);
-    pointer.moveBy({20, 10});
-    QCOMPARE(calc.form().pos(), start + QPoint(20, 10));
-    if (released != Qt::LeftButton)
-        pointer.press(pointer.inWindow(), released);
-    pointer.release(released);
-    // Moves, with the left button still down where it was not released,
-    // move nothing any more.
-    pointer.moveBy({25, 35});
-    pointer.moveBy({-60, 5});
-    QCOMPARE(calc.form().pos(), start + QPoint(20, 10));
-    if (released != Qt::LeftButton)
-        pointer.release(Qt::LeftButton);
-    pointer.moveBy({5, 5});
-    QCOMPARE(calc.form().pos(), start + QPoint(20, 10));
-}
-
-void FrameTest::pressOnAControlStartsNoDrag_data()
-{
-    QTest::addColumn<QString>("control");
-    for (const char *name :
-         {"Label17", "Image6", "Image7", "Label32", "Label18", "Image2", "Label1", "Image5", "Label12", "Label14",
-          "Label34", "Image9", "Image13", "Image8", "Image10", "Edit1", "Label2", "Label11"})
-        QTest::newRow(name) << QString::fromLatin1(name);
-    QTest::newRow("menu panel below the items") << QStringLiteral("Panel2");
-}
-
-void FrameTest::pressOnAControlStartsNoDrag()
-{
-    QFETCH(QString, control);
-    Calculator calc;
-    Pointer pointer(calc);
-    QWidget *widget = calc.find(qPrintable(control));
-    QPoint at = calc.centreOf(widget);
-    if (control == QLatin1String("Panel2"))
-        at = widget->mapTo(&calc.form(), QPoint(100, 340));  // below the last item
-    else if (control == QLatin1String("Image2"))
-        at = widget->mapTo(&calc.form(), QPoint(160, 17));  // the box's arrow, beside its text
-    QCOMPARE(calc.form().childAt(at), widget);
-    const QPoint start = calc.form().pos();
-    pointer.press(at);
-    pointer.moveBy({40, 30});
-    pointer.moveBy({-15, 20});
-    QCOMPARE(calc.form().pos(), start);
-    pointer.release();
-    QCOMPARE(calc.form().pos(), start);
-    // The press and the release were apart: no link was followed.
-    QVERIFY(catcher_.urls.isEmpty());
-}
-
-void FrameTest::dragOrClickOnTheBackgroundClosesTheList_data()
-{
-    QTest::addColumn<QPoint>("drag");
-    QTest::newRow("click") << QPoint();
-    QTest::newRow("drag") << QPoint(25, 15);
-}
-
-void FrameTest::dragOrClickOnTheBackgroundClosesTheList()
-{
-    QFETCH(QPoint, drag);
-    Calculator calc;
-    calc.click(calc.find("Label1"));
-    QWidget *list = calc.find("Panel1");
-    QVERIFY(list->isVisible());
-    const QPoint start = calc.form().pos();
-    Pointer pointer(calc);
-    pointer.press(kBackground);
-    if (!drag.isNull())
-        pointer.moveBy(drag);
-    pointer.release();
-    QVERIFY(!list->isVisible());
-    QCOMPARE(calc.form().pos(), start + drag);
-}
 
 void FrameTest::frameControlsTurnRedUnderThePointer_data()
 {
@@ -283,7 +70,7 @@ void FrameTest::frameControlsTurnRedUnderThePointer()
     const QColor ringRed(217, 9, 9);
     const QRect area = image->geometry();
 
-    EnterWindow(calc);
+    calc.enterWindow();
     QVERIFY(ShowsPicture(calc.grab(), drawnAt, grey));
     QVERIFY(!HasPixel(calc.grab(), area, ringRed));
 
@@ -316,7 +103,7 @@ void FrameTest::frameControlsHaveToolTips()
     QFETCH(QString, tip);
     Calculator calc;
     QWidget *image = calc.find(qPrintable(control));
-    EnterWindow(calc);
+    calc.enterWindow();
     calc.pointAt(calc.centreOf(image));
     calc.pointAt(calc.centreOf(image) + QPoint(1, 0));
     QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 5000);
@@ -336,13 +123,11 @@ void FrameTest::minimiseAndRestoreKeepTheWindow()
     Calculator calc;
     TForm1 &form = calc.form();
     // Something to keep: the beam with a result.
-    calc.click(calc.find("Label11"));
-    const char *fields[] = {"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"};
-    const char *typed[] = {"200", "100", "5.2", "8.4", "1"};
-    for (int row = 0; row < 5; ++row)
-        calc.typeInto(calc.find<ui::Edit>(fields[row]), QString::fromLatin1(typed[row]));
-    auto *result = calc.find<ui::Label>("Label32");
-    QCOMPARE(result->caption(), QStringLiteral("20.8 кг  "));
+    const worked::Result &beam = worked::Example(metal::pkBeam, true);
+    calc.selectKind(metal::pkBeam);
+    calc.typeFields(beam.fields);
+    auto *result = calc.result();
+    QCOMPARE(result->caption(), QString::fromUtf8(beam.shown));
     calc.pointAt(kBackground);
     const QPoint place = form.pos();
     const QRegion shape = form.mask();
@@ -357,9 +142,9 @@ void FrameTest::minimiseAndRestoreKeepTheWindow()
     calc.pointAt(kBackground);
     QCOMPARE(form.pos(), place);
     QCOMPARE(form.mask(), shape);
-    QCOMPARE(result->caption(), QStringLiteral("20.8 кг  "));
-    for (int row = 0; row < 5; ++row)
-        QCOMPARE(calc.find<ui::Edit>(fields[row])->text(), QString::fromLatin1(typed[row]));
+    QCOMPARE(result->caption(), QString::fromUtf8(beam.shown));
+    for (int row = 0; row < metal::kRowCount; ++row)
+        QCOMPARE(calc.row(row)->text(), ToQString(beam.fields[static_cast<std::size_t>(row)]));
     // Everything looks as before, the frame controls aside (the pointer
     // crossed them).
     QImage after = calc.grab();
@@ -376,7 +161,7 @@ void FrameTest::closeEndsTheProgram()
 {
     Calculator calc;
     QTimer::singleShot(0, &calc.form(), [&calc] {
-        EnterWindow(calc);
+        calc.enterWindow();
         calc.click(calc.find("Image8"));
     });
     // Should the click not end the loop, this does, with another code.
@@ -407,7 +192,7 @@ void FrameTest::linkAreasOpenTheSellersSite()
 {
     QFETCH(QPoint, at);
     Calculator calc;
-    EnterWindow(calc);
+    calc.enterWindow();
     const QImage before = calc.grab();
     calc.click(at);
     QCOMPARE(catcher_.urls, QList<QUrl>{QUrl(QStringLiteral(SELLER_URL))});

@@ -3,6 +3,7 @@
 // the result block sits, which toggle and box pictures are on screen, and
 // the result after a reset. Every state is reached by clicks through the
 // window, along several roads.
+#include "choices.h"
 #include "windowfixture.h"
 
 #include <QtTest>
@@ -11,72 +12,21 @@
 
 namespace {
 
-// The rows of each kind, written out from the kind table. An empty caption
-// is the quantity caption of the mode.
-struct KindRows {
-    const char *name;
-    int itemTop;  // the menu item's top inside the menu panel
-    int firstRow;
-    int quantityRow;  // the lowest row of the kind
-    std::array<const char *, 5> captions;
-};
-
-const std::array<KindRows, 10> kKinds{{
-    {"Труба", 0, 1, 3, {"", "Внешний диаметр, мм", "Толщина стенки, мм", "", ""}},
-    {"Труба профильная", 34, 1, 4, {"", "Высота, мм", "Ширина, мм", "Толщина стенки, мм", ""}},
-    {"Квадрат", 67, 1, 2, {"", "Ширина, мм", "", "", ""}},
-    {"Круг / Пруток", 100, 1, 2, {"", "Диаметр, мм", "", "", ""}},
-    {"Уголок", 133, 1, 4, {"", "Высота, мм", "Ширина, мм", "Стенка, мм", ""}},
-    {"Лист", 166, 1, 4, {"", "Ширина, мм", "Длина, мм", "Толщина, мм", "Количество листов, шт"}},
-    {"Лента", 199, 1, 3, {"", "Ширина, мм", "Толщина, мм", "", ""}},
-    {"Шестигранник", 232, 1, 2, {"", "Номер (диаметр), мм", "", "", ""}},
-    {"Швеллер", 265, 1, 4, {"", "Высота, мм", "Ширина, мм", "Стенка, мм", ""}},
-    {"Балка", 298, 0, 4, {"Высота, мм", "Ширина, мм", "Перемычка, мм", "Стенка, мм", ""}},
-}};
 constexpr int kSheet = 6;
 constexpr int kBeam = 10;
 
-const KindRows &KindOf(int kind) { return kKinds[static_cast<std::size_t>(kind) - 1]; }
-
-// Rows 0 .. 4 from top to bottom: field, its top, caption label, its top.
-struct Row {
-    const char *field;
-    int fieldTop;
-    const char *caption;
-    int captionTop;
+// Rows 0 .. 4 from top to bottom: the tops of the field and its caption.
+struct RowTops {
+    int field;
+    int caption;
 };
-constexpr std::array<Row, 5> kRows{{{"Edit6", 344, "Label20", 344},
-                                    {"Edit1", 378, "Label14", 380},
-                                    {"Edit2", 412, "Label15", 416},
-                                    {"Edit3", 450, "Label16", 452},
-                                    {"Edit5", 484, "Label19", 488}}};
+constexpr std::array<RowTops, 5> kRowTops{{{344, 344}, {378, 380}, {412, 416}, {450, 452}, {484, 488}}};
 
-// A point over the text of a kind's menu item, in the window.
-QPoint OnItem(int kind) { return {16 + 2 + 40, 154 + KindOf(kind).itemTop + 16}; }
-
-void SelectKind(const Calculator &calc, int kind) { calc.click(OnItem(kind)); }
-void ClickLengthZone(const Calculator &calc) { calc.click(calc.find("Label12")); }
-void ClickMassZone(const Calculator &calc) { calc.click(calc.find("Label13")); }
-
-// Every opaque pixel of the picture, drawn with its top-left corner at `at`,
-// is on screen, except inside the rectangles left out.
-bool ShowsPicture(const QImage &shot, QPoint at, const QImage &picture, const QList<QRect> &leftOut = {})
+// More than half of the picture's pixels on screen where it is drawn at
+// `at`, as far as the rectangles left out let them be seen.
+bool MostlyShows(const QImage &shot, QPoint at, const QImage &picture, const QList<QRect> &leftOut = {})
 {
-    const QImage pic = picture.convertToFormat(QImage::Format_ARGB32);
-    int compared = 0;
-    for (int y = 0; y < pic.height(); ++y)
-        for (int x = 0; x < pic.width(); ++x) {
-            const QRgb p = pic.pixel(x, y);
-            const QPoint s = at + QPoint(x, y);
-            if (qAlpha(p) != 255 || !shot.rect().contains(s))
-                continue;
-            if (std::any_of(leftOut.begin(), leftOut.end(), [&](const QRect &r) { return r.contains(s); }))
-                continue;
-            if ((shot.pixel(s) & 0xFFFFFF) != (p & 0xFFFFFF))
-                return false;
-            ++compared;
-        }
-    return compared > pic.width() * pic.height() / 2;
+    return ShowsPicture(shot, at, picture, QRect(), leftOut, picture.width() * picture.height() / 2 + 1);
 }
 
 // The rows of the screen, inside `area`, where the screen differs from the
@@ -102,15 +52,8 @@ QPair<int, int> InkRowsOver(const QImage &shot, QPoint at, const QImage &picture
 // The inked rectangle of a label drawn on its own, in window coordinates.
 QRect InkOf(QWidget *label)
 {
-    QImage image(label->size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    label->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) > 0)
-                ink |= QRect(x, y, 1, 1);
-    return ink.translated(label->pos());
+    const QImage image = DrawnAlone(label);
+    return InkBounds(image, image.rect(), 0).translated(label->pos());
 }
 
 // Tops of the box, the total caption and the result.
@@ -156,7 +99,7 @@ void InputRowsTest::stateOfTheBlock_data()
             for (const auto &[road, name] : roads) {
                 if ((road == Road::ViaSheetInArea && kind == kSheet) || (road == Road::ViaBeam && kind == kBeam))
                     continue;
-                QTest::addRow("%s, %s mode, %s", KindOf(kind).name, mass ? "mass" : "length", name)
+                QTest::addRow("%s, %s mode, %s", KindShownAs(kind).name, mass ? "mass" : "length", name)
                     << kind << mass << road;
             }
 }
@@ -167,36 +110,35 @@ void InputRowsTest::stateOfTheBlock()
     QFETCH(bool, mass);
     QFETCH(Road, road);
     Calculator calc;
-    const auto clickMode = [&](bool toMass) { toMass ? ClickMassZone(calc) : ClickLengthZone(calc); };
     switch (road) {
     case Road::AtStart:
         break;
     case Road::KindThenMode:
-        SelectKind(calc, kind);
-        clickMode(mass);
+        calc.selectKind(kind);
+        calc.selectMode(mass);
         break;
     case Road::ModeThenKind:
-        clickMode(mass);
-        SelectKind(calc, kind);
+        calc.selectMode(mass);
+        calc.selectKind(kind);
         break;
     case Road::ViaSheetInArea:
-        SelectKind(calc, kSheet);
-        ClickLengthZone(calc);
-        QCOMPARE(calc.find<ui::Label>("Label32")->caption(), QStringLiteral("0.00 м2  "));
-        SelectKind(calc, kind);
-        clickMode(mass);
+        calc.selectKind(kSheet);
+        calc.selectMode(false);
+        QCOMPARE(calc.result()->caption(), QStringLiteral("0.00 м2  "));
+        calc.selectKind(kind);
+        calc.selectMode(mass);
         break;
     case Road::ViaBeam:
-        clickMode(!mass);
-        SelectKind(calc, kBeam);
-        SelectKind(calc, kind);
-        clickMode(mass);
+        calc.selectMode(!mass);
+        calc.selectKind(kBeam);
+        calc.selectKind(kind);
+        calc.selectMode(mass);
         break;
     }
 
     const bool sheet = kind == kSheet;
     const bool area = sheet && !mass;
-    const KindRows &rows = KindOf(kind);
+    const KindShown &rows = KindShownAs(kind);
     const TForm2 &store = calc.store();
     const QImage shot = calc.grab();
 
@@ -206,7 +148,7 @@ void InputRowsTest::stateOfTheBlock()
         sheet ? (mass ? store.Image15 : store.Image16) : (mass ? store.Image2 : store.Image1);
     QCOMPARE(toggle->geometry(), sheet ? QRect(548, 62, 143, 36) : QRect(568, 62, 123, 36));
     QCOMPARE(toggle->picture().toImage(), togglePicture.picture().toImage());
-    QVERIFY2(ShowsPicture(shot, toggle->pos(), togglePicture.picture().toImage()), "the toggle is on screen");
+    QVERIFY2(MostlyShows(shot, toggle->pos(), togglePicture.picture().toImage()), "the toggle is on screen");
     // The click zones never move.
     QCOMPARE(calc.find("Label12")->geometry(), QRect(568, 62, 57, 35));
     QCOMPARE(calc.find("Label13")->geometry(), QRect(631, 62, 60, 35));
@@ -214,7 +156,7 @@ void InputRowsTest::stateOfTheBlock()
     // The result block: placement, box picture, total caption, result.
     auto *box = calc.find<ui::Image>("Image7");
     auto *total = calc.find<ui::Label>("Label18");
-    auto *result = calc.find<ui::Label>("Label32");
+    auto *result = calc.result();
     // Raised for the beam, lowered for the sheet's area mode.
     const Placement tops = kind == kBeam ? Placement{344, 365, 396}
                            : area        ? Placement{378, 399, 450}
@@ -225,7 +167,7 @@ void InputRowsTest::stateOfTheBlock()
 
     const StoreImage &boxPicture = area ? store.Image14 : store.Image13;
     QCOMPARE(box->picture().toImage(), boxPicture.picture().toImage());
-    QVERIFY2(ShowsPicture(shot, box->pos(), boxPicture.picture().toImage(), {total->geometry(), result->geometry()}),
+    QVERIFY2(MostlyShows(shot, box->pos(), boxPicture.picture().toImage(), {total->geometry(), result->geometry()}),
              "the result box is on screen");
     if (area) {
         QCOMPARE(total->caption(), QStringLiteral("    Итого\r   площадь:"));
@@ -267,19 +209,19 @@ void InputRowsTest::stateOfTheBlock()
     // others hidden. After a reset every field holds "0".
     const QString quantity = mass ? QStringLiteral("Длина, м") : QStringLiteral("Масса, кг");
     for (int r = 0; r < 5; ++r) {
-        const Row &row = kRows[static_cast<std::size_t>(r)];
-        auto *field = calc.find<ui::Edit>(row.field);
-        auto *caption = calc.find<ui::Label>(row.caption);
+        const RowTops &place = kRowTops[static_cast<std::size_t>(r)];
+        auto *field = calc.row(r);
+        auto *caption = calc.rowCaption(r);
         const bool used = r >= rows.firstRow && r <= rows.quantityRow;
         QCOMPARE(field->isVisible(), used);
         QCOMPARE(caption->isVisible(), used);
         QCOMPARE(field->text(), QStringLiteral("0"));
         if (!used)
             continue;
-        QCOMPARE(field->geometry(), QRect(384, row.fieldTop, 97, 26));
+        QCOMPARE(field->geometry(), QRect(384, place.field, 97, 26));
         const char *fixed = rows.captions[static_cast<std::size_t>(r)];
         QCOMPARE(caption->caption(), *fixed ? QString::fromUtf8(fixed) : quantity);
-        QCOMPARE(caption->y(), row.captionTop);
+        QCOMPARE(caption->y(), place.caption);
         QCOMPARE(caption->x() + caption->width(), 366);
         QCOMPARE(caption->width(), caption->captionSize().width());
         const int inkRight = InkOf(caption).right();
@@ -302,14 +244,14 @@ void InputRowsTest::beamRaisesTheBlockBy34()
     for (QWidget *w : block)
         normal.append(w->y());
 
-    SelectKind(calc, kBeam);
+    calc.selectKind(kBeam);
     QCOMPARE(calc.find("Edit6")->y(), 344);
     QCOMPARE(calc.find("Edit1")->y() - calc.find("Edit6")->y(), 34);
     for (int i = 0; i < block.size(); ++i)
         QCOMPARE(block[i]->y(), normal[i] - 34);
     const QImage beam = calc.grab();
 
-    SelectKind(calc, 9);
+    calc.selectKind(9);
     for (int i = 0; i < block.size(); ++i)
         QCOMPARE(block[i]->y(), normal[i]);
     QVERIFY(!calc.find("Edit6")->isVisible());
@@ -325,15 +267,15 @@ void InputRowsTest::areaCaptionStaysInThePanelAboveTheBox()
     // The sheet's two-line total caption: its left edge stays at 532, both
     // lines are drawn, and it shrinks back to one fixed line in mass mode.
     Calculator calc;
-    SelectKind(calc, kSheet);
+    calc.selectKind(kSheet);
     auto *total = calc.find<ui::Label>("Label18");
-    ClickLengthZone(calc);
+    calc.selectMode(false);
     QCOMPARE(total->x(), 532);
     const QFontMetrics metrics(total->font());
     QVERIFY2(total->height() >= 2 * metrics.height() - 2, "the caption is two lines high");
     QVERIFY(total->width() < 130);
 
-    ClickMassZone(calc);
+    calc.selectMode(true);
     QCOMPARE(total->caption(), QStringLiteral("Итого вес:"));
     QVERIFY(!total->autoSize());
     QCOMPARE(total->x(), 532);

@@ -1,7 +1,8 @@
 // The material box and its list, driven by clicks and a moving pointer:
 // opening it, the clicks that close it and those that leave it open, the
-// look of its rows under the pointer, and what choosing a material does to
-// the box and the result.
+// look of its rows under the pointer, and every row chosen once. What a
+// choice does to the result is tst_material's.
+#include "choices.h"
 #include "windowfixture.h"
 
 #include <QtTest>
@@ -24,34 +25,19 @@ constexpr QRgb kListBlue = Rgb24(146, 214, 255);
 constexpr QRgb kHover = Rgb24(79, 166, 223);
 constexpr QRgb kItemText = Rgb24(98, 85, 122);
 
-// A point of the background that no control covers.
-constexpr QPoint kBackground(300, 120);
-
-struct MaterialRow {
-    const char *name;   // in the box, after two spaces
-    const char *shown;  // 20 m of 20 mm square bar: 8 dm³, so 8 × the density in kg
-};
-// The list from top to bottom, which is the order of the material ids.
-const std::array<MaterialRow, 11> kMaterials{{
-    {"Углеродная сталь", "63.2 кг  "},   // 7.9
-    {"Нержавеющая сталь", "63.6 кг  "},  // 7.95
-    {"Аллюминий", "21.6 кг  "},          // 2.6989
-    {"Титан", "36.3 кг  "},              // 4.54
-    {"Медь", "71.4 кг  "},               // 8.92
-    {"Никель", "71.2 кг  "},             // 8.902
-    {"Чугун", "57.6 кг  "},              // 7.2
-    {"Нихром", "68.0 кг  "},             // 8.5
-    {"Латунь", "69.6 кг  "},             // 8.7
-    {"Бронза", "64.0 кг  "},             // 8.0
-    {"Свинец", "90.7 кг  "},             // 11.3415
-}};
+// The worked result of 10 000 m of 10 mm square bar in a material.
+const worked::Result &SquareBarIn(int material)
+{
+    for (const worked::Result &row : worked::kResults)
+        if (row.kind == metal::pkSquare && row.material == material && row.fields[2] == "10000")
+            return row;
+    qFatal("no worked result of the square bar in material %d", material);
+}
 
 class Window : public Calculator {
 public:
     QWidget *list() const { return find("Panel1"); }
     ui::Label *box() const { return find<ui::Label>("Label1"); }
-    ui::Label *result() const { return find<ui::Label>("Label32"); }
-    ui::Edit *field(const char *name) const { return find<ui::Edit>(name); }
 
     void open() const { click(box()); }
     // Puts the pointer at a place in the window. A move to where the pointer
@@ -62,40 +48,11 @@ public:
         pointAt(at);
     }
     QRgb pixel(QPoint at) const { return grab().pixel(at) & 0xFFFFFF; }
-
-    // A 57 × 3.5 mm pipe, 1 m long: 4.6 kg in carbon steel.
-    void typePipe() const
-    {
-        typeInto(field("Edit1"), QStringLiteral("57"));
-        typeInto(field("Edit2"), QStringLiteral("3.5"));
-        typeInto(field("Edit3"), QStringLiteral("1"));
-    }
 };
 
-// The captions are drawn smoothed: some of their pixels come close to the
-// text colour, not all of them reach it. Close means near in every channel
-// and still with the colour's violet cast, which no grey has.
-bool HasPixelNear(const QImage &shot, const QRect &area, QRgb colour)
-{
-    constexpr int kTolerance = 30;
-    const int cast = qBlue(colour) - qGreen(colour);
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb p = shot.pixel(x, y);
-            if (qAbs(qRed(p) - qRed(colour)) <= kTolerance && qAbs(qGreen(p) - qGreen(colour)) <= kTolerance &&
-                qAbs(qBlue(p) - qBlue(colour)) <= kTolerance && qBlue(p) - qGreen(p) >= cast / 2)
-                return true;
-        }
-    return false;
-}
-
-QString Rgb(QRgb colour)
-{
-    return QStringLiteral("(%1, %2, %3)").arg(qRed(colour)).arg(qGreen(colour)).arg(qBlue(colour));
-}
-
 #define COMPARE_PIXEL(actual, expected)                                                                                \
-    QVERIFY2((actual) == (expected), qPrintable(Rgb(actual) + QStringLiteral(" instead of ") + Rgb(expected)))
+    QVERIFY2((actual) == (expected),                                                                                   \
+             qPrintable(DescribePixel(actual) + QStringLiteral(" instead of ") + DescribePixel(expected)))
 
 }  // namespace
 
@@ -114,10 +71,6 @@ private slots:
     void firstRowIsHighlightedUntilThePointerLeavesIt();
     void rowUnderThePointer_data();
     void rowUnderThePointer();
-    void choosingRecomputesTheResult();
-    void choosingAfterAResetComputesNothing();
-    void choosingWithTheWallEmptiedComputesNothing();
-    void choosingTheSameMaterialAgain();
     void everyRow_data();
     void everyRow();
     void bottomRowIsWhollyInside();
@@ -188,12 +141,10 @@ void MaterialListTest::clicksThatClose_data()
     QTest::newRow("title") << QPoint(610, 214);
     QTest::newRow("menu panel right of the items") << QPoint(200, 300);
     QTest::newRow("menu panel below the items") << QPoint(100, 495);
-    const std::array<const char *, 10> items{"Label2", "Label3", "Label4", "Label5",  "Label6",
-                                             "Label7", "Label8", "Label9", "Label10", "Label11"};
-    const std::array<int, 10> tops{0, 34, 67, 100, 133, 166, 199, 232, 265, 298};
     // The menu items' centres lie left of the open list.
-    for (std::size_t i = 0; i < items.size(); ++i)
-        QTest::addRow("menu item %s", items[i]) << QPoint(16 + 2 + 88, 154 + tops[i] + 16);
+    for (int kind = 1; kind <= 10; ++kind)
+        QTest::addRow("menu item of %s", KindShownAs(kind).name)
+            << QPoint(16 + 2 + 88, 154 + KindShownAs(kind).itemTop + 16);
     QTest::newRow("length zone") << QPoint(596, 80);
     QTest::newRow("mass zone") << QPoint(660, 80);
     for (int row = 1; row <= 11; ++row)
@@ -316,127 +267,33 @@ void MaterialListTest::rowUnderThePointer()
     COMPARE_PIXEL(calc.pixel(rowRect.topRight()), kListBlue);
 }
 
-void MaterialListTest::choosingRecomputesTheResult()
-{
-    Window calc;
-    calc.typePipe();
-    QCOMPARE(calc.result()->caption(), QStringLiteral("4.6 кг  "));
-    calc.open();
-    calc.click(RowPoint(11));
-    QVERIFY(!calc.list()->isVisible());
-    QCOMPARE(calc.box()->caption(), QStringLiteral("  Свинец"));
-    // 3.5 × 53.5 × π × 11.3415 ÷ 1000 = 6.67 kg a metre.
-    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
-    QCOMPARE(calc.result()->fontColor(), QColor(0, 0, 0));
-    QCOMPARE(calc.field("Edit2")->text(), QStringLiteral("3.5"));
-    // The focus stays in the field typed in last.
-    QCOMPARE(calc.focus(), calc.field("Edit3"));
-}
-
-void MaterialListTest::choosingAfterAResetComputesNothing()
-{
-    Window calc;
-    calc.typePipe();
-    // Selecting the pipe again puts every field back to "0".
-    calc.click(calc.find("Label2"));
-    QCOMPARE(calc.result()->caption(), QStringLiteral("0.00 кг  "));
-    calc.open();
-    calc.click(RowPoint(11));
-    QCOMPARE(calc.box()->caption(), QStringLiteral("  Свинец"));
-    QCOMPARE(calc.result()->caption(), QStringLiteral("0.00 кг  "));
-    QCOMPARE(calc.field("Edit2")->text(), QStringLiteral("0"));
-    // The material is kept for what is typed next.
-    calc.typePipe();
-    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
-}
-
-void MaterialListTest::choosingWithTheWallEmptiedComputesNothing()
-{
-    Window calc;
-    calc.typePipe();
-    // Empty the wall at one stroke: nothing is computed.
-    calc.click(calc.field("Edit2"));
-    calc.key(Qt::Key_End);
-    calc.key(Qt::Key_Home, Qt::ShiftModifier);
-    calc.key(Qt::Key_Delete);
-    QCOMPARE(calc.field("Edit2")->text(), QString());
-    QCOMPARE(calc.result()->caption(), QStringLiteral("4.6 кг  "));
-
-    calc.open();
-    calc.click(RowPoint(11));
-    QCOMPARE(calc.box()->caption(), QStringLiteral("  Свинец"));
-    // The result keeps the steel value; the field stays empty and focused.
-    QCOMPARE(calc.result()->caption(), QStringLiteral("4.6 кг  "));
-    QCOMPARE(calc.field("Edit2")->text(), QString());
-    QCOMPARE(calc.focus(), calc.field("Edit2"));
-    // Typing the wall again computes with lead.
-    calc.type(QStringLiteral("3.5"));
-    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
-}
-
-void MaterialListTest::choosingTheSameMaterialAgain()
-{
-    Window calc;
-    calc.typePipe();
-    calc.open();
-    calc.click(RowPoint(1));
-    QVERIFY(!calc.list()->isVisible());
-    QCOMPARE(calc.box()->caption(), QStringLiteral("  Углеродная сталь"));
-    QCOMPARE(calc.result()->caption(), QStringLiteral("4.6 кг  "));
-    QCOMPARE(calc.field("Edit2")->text(), QStringLiteral("3.5"));
-
-    calc.open();
-    calc.click(RowPoint(11));
-    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
-    calc.open();
-    calc.click(RowPoint(11));
-    QCOMPARE(calc.box()->caption(), QStringLiteral("  Свинец"));
-    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
-    QCOMPARE(calc.result()->fontColor(), QColor(0, 0, 0));
-
-    // It is computed afresh, not left alone: a length typed while nothing
-    // was computed shows once the same material is chosen again (two metres
-    // of 6.67 kg).
-    RecalcEnabled = false;
-    calc.click(calc.field("Edit3"));
-    calc.key(Qt::Key_End);
-    calc.key(Qt::Key_Backspace);
-    calc.type(QStringLiteral("2"));
-    RecalcEnabled = true;
-    QCOMPARE(calc.field("Edit3")->text(), QStringLiteral("2"));
-    QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
-    calc.open();
-    calc.click(RowPoint(11));
-    QCOMPARE(calc.result()->caption(), QStringLiteral("13.3 кг  "));
-}
-
 void MaterialListTest::everyRow_data()
 {
     QTest::addColumn<int>("row");
     for (int row = 1; row <= 11; ++row)
-        QTest::addRow("row %d, %s", row, kMaterials[static_cast<std::size_t>(row) - 1].name) << row;
+        QTest::addRow("row %d, %s", row, kMaterialNames[static_cast<std::size_t>(row) - 1]) << row;
 }
 
 void MaterialListTest::everyRow()
 {
     QFETCH(int, row);
-    const MaterialRow &material = kMaterials[static_cast<std::size_t>(row) - 1];
+    const QString name = QString::fromUtf8(kMaterialNames[static_cast<std::size_t>(row) - 1]);
+    const worked::Result &bar = SquareBarIn(row);
     Window calc;
-    // A 20 mm square bar, 20 m long.
-    calc.click(calc.find("Label4"));
-    calc.typeInto(calc.field("Edit1"), QStringLiteral("20"));
-    calc.typeInto(calc.field("Edit2"), QStringLiteral("20"));
-    QCOMPARE(calc.result()->caption(), QStringLiteral("63.2 кг  "));
+    // A 10 mm square bar, 10 000 m long, in carbon steel first.
+    calc.selectKind(metal::pkSquare);
+    calc.typeFields(bar.fields);
+    QCOMPARE(calc.result()->caption(), ShownCaption(SquareBarIn(metal::mtCarbonSteel), ExpectedGroupSeparator()));
 
     calc.open();
     // The row's caption as the list shows it: one leading space.
     auto *item = qobject_cast<ui::Label *>(calc.form().childAt(RowPoint(row)));
     QVERIFY(item);
-    QCOMPARE(item->caption(), QStringLiteral(" ") + QString::fromUtf8(material.name));
+    QCOMPARE(item->caption(), QStringLiteral(" ") + name);
     calc.click(RowPoint(row));
     QVERIFY(!calc.list()->isVisible());
-    QCOMPARE(calc.box()->caption(), QStringLiteral("  ") + QString::fromUtf8(material.name));
-    QCOMPARE(calc.result()->caption(), QString::fromUtf8(material.shown));
+    QCOMPARE(calc.box()->caption(), QStringLiteral("  ") + name);
+    QCOMPARE(calc.result()->caption(), ShownCaption(bar, ExpectedGroupSeparator()));
     // The box shows the name in white on its blue.
     QVERIFY(HasPixel(calc.grab(), calc.box()->geometry(), Rgb24(255, 255, 255)));
 }

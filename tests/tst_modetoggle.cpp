@@ -1,6 +1,7 @@
 // The mode toggle at the window's top right, clicked as a person clicks it:
 // what happens to the quantity field, its caption, the focus and the result,
 // and which parts of the toggle react at all.
+#include "choices.h"
 #include "windowfixture.h"
 
 #include <QtTest>
@@ -9,69 +10,43 @@
 
 namespace {
 
-// A kind with a worked result in carbon steel: the fields of rows 0 .. 4
-// (empty: not used), the result in mass mode, and what 10 kg of it measure
-// in length mode (10 ÷ the mass per metre of the same section; the sheet's
-// area mode counts sheets instead: 3 sheets of 1 × 2 m are 6 m²).
-struct Worked {
-    const char *name;
-    int itemTop;  // the menu item's top inside the menu panel
-    int quantityRow;
-    std::array<const char *, 5> fields;
-    const char *mass;
-    const char *lengthQuantity;
-    const char *length;
-};
-// Mass per metre: pipe 3.5 × 53.5 × π × 7.9 ÷ 1000 = 4.64728; profile pipe
-// 2 × (16 × 2 + 80) × 0.0079 = 1.7696; square 0.79; round 2.48186; angle
-// 3.7525; strip 0.316; hexagon 25 × 2√3 × 0.0079 = 0.68416; channel 7.505;
-// beam (5.2 × 183.2 + 100 × 16.8) × 0.0079 = 20.79786.
-const std::array<Worked, 10> kWorked{{
-    {"Труба", 0, 3, {"", "57", "3.5", "1", ""}, "4.6 кг  ", "10", "2.2 м  "},
-    {"Труба профильная", 34, 4, {"", "40", "20", "2", "1"}, "1.8 кг  ", "10", "5.7 м  "},
-    {"Квадрат", 67, 2, {"", "10", "2", "", ""}, "1.6 кг  ", "10", "12.7 м  "},
-    {"Круг / Пруток", 100, 2, {"", "20", "1", "", ""}, "2.5 кг  ", "10", "4.0 м  "},
-    {"Уголок", 133, 4, {"", "50", "50", "5", "1"}, "3.8 кг  ", "10", "2.7 м  "},
-    {"Лист", 166, 4, {"", "1000", "2000", "2", "3"}, "94.8 кг  ", "3", "6.0 м2  "},
-    {"Лента", 199, 3, {"", "20", "2", "10", ""}, "3.2 кг  ", "10", "31.6 м  "},
-    {"Шестигранник", 232, 2, {"", "10", "1", "", ""}, "0.7 кг  ", "10", "14.6 м  "},
-    {"Швеллер", 265, 4, {"", "50", "100", "5", "1"}, "7.5 кг  ", "10", "1.3 м  "},
-    {"Балка", 298, 4, {"200", "100", "5.2", "8.4", "1"}, "20.8 кг  ", "10", "0.5 м  "},
-}};
-constexpr int kPipe = 1, kSheet = 6, kBeam = 10;
-const Worked &KindOf(int kind) { return kWorked[static_cast<std::size_t>(kind) - 1]; }
+constexpr int kPipe = metal::pkPipe, kSheet = metal::pkSheet, kBeam = metal::pkBeam;
 
-constexpr std::array<const char *, 5> kFields{"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"};
-constexpr std::array<const char *, 5> kCaptions{"Label20", "Label14", "Label15", "Label16", "Label19"};
-
-QPoint OnItem(int kind) { return {16 + 2 + 40, 154 + KindOf(kind).itemTop + 16}; }
-
-ui::Edit *Field(const Calculator &calc, int row) { return calc.find<ui::Edit>(kFields[std::size_t(row)]); }
-ui::Label *Caption(const Calculator &calc, int row) { return calc.find<ui::Label>(kCaptions[std::size_t(row)]); }
-ui::Edit *Quantity(const Calculator &calc, int kind) { return Field(calc, KindOf(kind).quantityRow); }
-QString Result(const Calculator &calc) { return calc.find<ui::Label>("Label32")->caption(); }
-
-// Selects the kind and types its worked fields, the quantity last, so that
-// the quantity field keeps the focus. The quantity is that of mass mode
-// unless another is given.
-void TypeWorked(const Calculator &calc, int kind, const char *quantity = nullptr)
+// The kind's worked example in a mode: its dimensions are the same in both.
+const worked::Result &Example(int kind, bool mass)
 {
-    const Worked &w = KindOf(kind);
-    calc.click(OnItem(kind));
-    for (int row = 0; row < 5; ++row)
-        if (row != w.quantityRow && *w.fields[std::size_t(row)])
-            calc.typeInto(Field(calc, row), QString::fromLatin1(w.fields[std::size_t(row)]));
-    calc.typeInto(Field(calc, w.quantityRow),
-                  QString::fromLatin1(quantity ? quantity : w.fields[std::size_t(w.quantityRow)]));
+    return worked::Example(static_cast<metal::ProfileKind>(kind), mass);
+}
+int QuantityRow(int kind) { return KindShownAs(kind).quantityRow; }
+// The quantity of the kind's example in a mode.
+QString ExampleQuantity(int kind, bool mass)
+{
+    return ToQString(Example(kind, mass).fields[static_cast<std::size_t>(QuantityRow(kind))]);
+}
+QString ExampleResult(int kind, bool mass) { return QString::fromUtf8(Example(kind, mass).shown); }
+
+ui::Edit *Quantity(const Calculator &calc, int kind) { return calc.row(QuantityRow(kind)); }
+QString Result(const Calculator &calc) { return calc.result()->caption(); }
+
+// Selects the kind and types the fields of its example in mass mode, the
+// quantity last, so that the quantity field keeps the focus. The quantity is
+// that of the example in the mode given.
+void TypeWorked(const Calculator &calc, int kind, bool mass = true)
+{
+    calc.selectKind(kind);
+    metal::FieldTexts fields = Example(kind, true).fields;
+    fields[static_cast<std::size_t>(QuantityRow(kind))] =
+        Example(kind, mass).fields[static_cast<std::size_t>(QuantityRow(kind))];
+    calc.typeFields(fields);
 }
 
-// The dimension fields of the kind still hold their worked texts.
+// The dimension fields of the kind still hold the texts of its example.
 bool DimensionsKept(const Calculator &calc, int kind)
 {
-    const Worked &w = KindOf(kind);
-    for (int row = 0; row < 5; ++row)
-        if (row != w.quantityRow && *w.fields[std::size_t(row)] &&
-            Field(calc, row)->text() != QLatin1String(w.fields[std::size_t(row)]))
+    const metal::FieldTexts &fields = Example(kind, true).fields;
+    for (int row = 0; row < QuantityRow(kind); ++row)
+        if (fields[static_cast<std::size_t>(row)] != "0" &&
+            calc.row(row)->text() != ToQString(fields[static_cast<std::size_t>(row)]))
             return false;
     return true;
 }
@@ -91,7 +66,7 @@ QString ResetResult(int kind, bool mass)
 }
 
 // The first dimension field of the kind: row 0 for the beam, row 1 else.
-ui::Edit *FirstDimension(const Calculator &calc, int kind) { return Field(calc, kind == kBeam ? 0 : 1); }
+ui::Edit *FirstDimension(const Calculator &calc, int kind) { return calc.row(kind == kBeam ? 0 : 1); }
 
 enum class Leave { ByClick, ByTab, ByPointingAtTheMenu };
 enum class Zone { None, Length, Mass };
@@ -122,18 +97,17 @@ void ModeToggleTest::switchingWithTheQuantityFocused_data()
 {
     QTest::addColumn<int>("kind");
     for (int kind = 1; kind <= 10; ++kind)
-        QTest::newRow(KindOf(kind).name) << kind;
+        QTest::newRow(KindShownAs(kind).name) << kind;
 }
 
 void ModeToggleTest::switchingWithTheQuantityFocused()
 {
     QFETCH(int, kind);
-    const Worked &w = KindOf(kind);
     Calculator calc;
     TypeWorked(calc, kind);
     ui::Edit *quantity = Quantity(calc, kind);
     QVERIFY(quantity->hasFocus());
-    QCOMPARE(Result(calc), QString::fromUtf8(w.mass));
+    QCOMPARE(Result(calc), ExampleResult(kind, true));
 
     // To length mode: the field is emptied and keeps the focus.
     calc.click(calc.find("Label12"));
@@ -141,22 +115,22 @@ void ModeToggleTest::switchingWithTheQuantityFocused()
     QVERIFY(quantity->hasFocus());
     QCOMPARE(calc.focus(), quantity);
     QCOMPARE(Result(calc), ResetResult(kind, false));
-    QCOMPARE(Caption(calc, w.quantityRow)->caption(), QuantityCaption(kind, false));
+    QCOMPARE(calc.rowCaption(QuantityRow(kind))->caption(), QuantityCaption(kind, false));
     QVERIFY(DimensionsKept(calc, kind));
 
     // Typing goes on there, in the new mode.
-    calc.type(QString::fromLatin1(w.lengthQuantity));
-    QCOMPARE(quantity->text(), QString::fromLatin1(w.lengthQuantity));
-    QCOMPARE(Result(calc), QString::fromUtf8(w.length));
+    calc.type(ExampleQuantity(kind, false));
+    QCOMPARE(quantity->text(), ExampleQuantity(kind, false));
+    QCOMPARE(Result(calc), ExampleResult(kind, false));
 
     // Back to mass mode, still in the field.
     calc.click(calc.find("Label13"));
     QCOMPARE(quantity->text(), QString());
     QVERIFY(quantity->hasFocus());
     QCOMPARE(Result(calc), ResetResult(kind, true));
-    QCOMPARE(Caption(calc, w.quantityRow)->caption(), QuantityCaption(kind, true));
-    calc.type(QString::fromLatin1(w.fields[std::size_t(w.quantityRow)]));
-    QCOMPARE(Result(calc), QString::fromUtf8(w.mass));
+    QCOMPARE(calc.rowCaption(QuantityRow(kind))->caption(), QuantityCaption(kind, true));
+    calc.type(ExampleQuantity(kind, true));
+    QCOMPARE(Result(calc), ExampleResult(kind, true));
     QVERIFY(DimensionsKept(calc, kind));
 }
 
@@ -165,9 +139,9 @@ void ModeToggleTest::leavingTheEmptiedQuantityWritesZero_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<Leave>("leave");
     for (int kind : {kPipe, kSheet, kBeam}) {
-        QTest::addRow("%s, a click into another field", KindOf(kind).name) << kind << Leave::ByClick;
-        QTest::addRow("%s, Tab", KindOf(kind).name) << kind << Leave::ByTab;
-        QTest::addRow("%s, pointing at the menu", KindOf(kind).name) << kind << Leave::ByPointingAtTheMenu;
+        QTest::addRow("%s, a click into another field", KindShownAs(kind).name) << kind << Leave::ByClick;
+        QTest::addRow("%s, Tab", KindShownAs(kind).name) << kind << Leave::ByTab;
+        QTest::addRow("%s, pointing at the menu", KindShownAs(kind).name) << kind << Leave::ByPointingAtTheMenu;
     }
 }
 
@@ -190,7 +164,7 @@ void ModeToggleTest::leavingTheEmptiedQuantityWritesZero()
         break;
     case Leave::ByPointingAtTheMenu:
         // An unselected item takes the focus away from the fields.
-        calc.pointAt(OnItem(kind == kPipe ? 2 : 1));
+        calc.pointAt(calc.centreOf(calc.menuItem(kind == kPipe ? 2 : 1)));
         QCOMPARE(calc.focus(), calc.find("Edit4"));
         break;
     }
@@ -206,8 +180,8 @@ void ModeToggleTest::switchingWithAnotherFieldFocused_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("dimensionFocused");  // else no visible field has the focus
     for (int kind = 1; kind <= 10; ++kind) {
-        QTest::addRow("%s, a dimension focused", KindOf(kind).name) << kind << true;
-        QTest::addRow("%s, no field focused", KindOf(kind).name) << kind << false;
+        QTest::addRow("%s, a dimension focused", KindShownAs(kind).name) << kind << true;
+        QTest::addRow("%s, no field focused", KindShownAs(kind).name) << kind << false;
     }
 }
 
@@ -215,7 +189,6 @@ void ModeToggleTest::switchingWithAnotherFieldFocused()
 {
     QFETCH(int, kind);
     QFETCH(bool, dimensionFocused);
-    const Worked &w = KindOf(kind);
     Calculator calc;
     TypeWorked(calc, kind);
     QWidget *focused = nullptr;
@@ -223,7 +196,7 @@ void ModeToggleTest::switchingWithAnotherFieldFocused()
         focused = FirstDimension(calc, kind);
         calc.click(focused);
     } else {
-        calc.pointAt(OnItem(kind == kPipe ? 2 : 1));
+        calc.pointAt(calc.centreOf(calc.menuItem(kind == kPipe ? 2 : 1)));
         focused = calc.find("Edit4");
     }
     QCOMPARE(calc.focus(), focused);
@@ -234,7 +207,7 @@ void ModeToggleTest::switchingWithAnotherFieldFocused()
         QCOMPARE(quantity->text(), QStringLiteral("0"));
         QCOMPARE(calc.focus(), focused);
         QCOMPARE(Result(calc), ResetResult(kind, mass));
-        QCOMPARE(Caption(calc, w.quantityRow)->caption(), QuantityCaption(kind, mass));
+        QCOMPARE(calc.rowCaption(QuantityRow(kind))->caption(), QuantityCaption(kind, mass));
         QVERIFY(DimensionsKept(calc, kind));
     }
     if (dimensionFocused) {
@@ -251,19 +224,18 @@ void ModeToggleTest::clickOnTheActiveSegmentStillResets_data()
     QTest::addColumn<bool>("mass");
     for (int kind : {kPipe, kSheet, kBeam})
         for (bool mass : {true, false})
-            QTest::addRow("%s, %s mode", KindOf(kind).name, mass ? "mass" : "length") << kind << mass;
+            QTest::addRow("%s, %s mode", KindShownAs(kind).name, mass ? "mass" : "length") << kind << mass;
 }
 
 void ModeToggleTest::clickOnTheActiveSegmentStillResets()
 {
     QFETCH(int, kind);
     QFETCH(bool, mass);
-    const Worked &w = KindOf(kind);
     Calculator calc;
     const char *zone = mass ? "Label13" : "Label12";
     calc.click(calc.find(zone));
-    TypeWorked(calc, kind, mass ? nullptr : w.lengthQuantity);
-    QCOMPARE(Result(calc), QString::fromUtf8(mass ? w.mass : w.length));
+    TypeWorked(calc, kind, mass);
+    QCOMPARE(Result(calc), ExampleResult(kind, mass));
     calc.click(FirstDimension(calc, kind));
     calc.click(calc.find("Label1"));
     auto *list = calc.find("Panel1");
@@ -313,7 +285,6 @@ void ModeToggleTest::whereTheToggleReacts()
     QFETCH(int, kind);
     QFETCH(QPoint, at);
     QFETCH(Zone, zone);
-    const Worked &w = KindOf(kind);
     Calculator calc;
     TypeWorked(calc, kind);
     calc.click(FirstDimension(calc, kind));
@@ -329,8 +300,8 @@ void ModeToggleTest::whereTheToggleReacts()
     switch (zone) {
     case Zone::None:
         QVERIFY(list->isVisible());
-        QCOMPARE(Result(calc), QString::fromUtf8(w.mass));
-        QCOMPARE(Quantity(calc, kind)->text(), QString::fromLatin1(w.fields[std::size_t(w.quantityRow)]));
+        QCOMPARE(Result(calc), ExampleResult(kind, true));
+        QCOMPARE(Quantity(calc, kind)->text(), ExampleQuantity(kind, true));
         QCOMPARE(after.copy(toggle->geometry()), before.copy(toggle->geometry()));
         break;
     case Zone::Length:
@@ -356,14 +327,14 @@ void ModeToggleTest::resetInputsAfterAResultComputesNothing()
     QCOMPARE(Result(calc), QStringLiteral("20.8 кг  "));
     ResetInputs();
     for (int row = 0; row < 5; ++row)
-        QCOMPARE(Field(calc, row)->text(), QStringLiteral("0"));
+        QCOMPARE(calc.row(row)->text(), QStringLiteral("0"));
     QCOMPARE(Result(calc), QStringLiteral("20.8 кг  "));
 
     // Through the menu the result then reads "0.00" with its unit.
     TypeWorked(calc, kBeam);
-    calc.click(OnItem(kBeam));
+    calc.selectKind(kBeam);
     for (int row = 0; row < 5; ++row)
-        QCOMPARE(Field(calc, row)->text(), QStringLiteral("0"));
+        QCOMPARE(calc.row(row)->text(), QStringLiteral("0"));
     QCOMPARE(Result(calc), QStringLiteral("0.00 кг  "));
     QCOMPARE(calc.find<ui::Label>("Label32")->fontColor(), QColor(0, 0, 0));
 }

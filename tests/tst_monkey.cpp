@@ -31,11 +31,6 @@ QString Read(const QString &caption)
     return text.replace(u'\r', u' ').simplified();
 }
 
-constexpr std::array<const char *, kKindCount> kMenuItems{"Label2", "Label3", "Label4", "Label5",  "Label6",
-                                                          "Label7", "Label8", "Label9", "Label10", "Label11"};
-constexpr std::array<const char *, kRowCount> kFields{"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"};
-constexpr std::array<const char *, kRowCount> kCaptions{"Label20", "Label14", "Label15", "Label16", "Label19"};
-
 const QColor kWhite(255, 255, 255), kBlack(0, 0, 0), kRed(255, 0, 0);
 
 // What the checks met on the way, so that a run that never got anywhere
@@ -57,17 +52,18 @@ QString Broken(const Calculator &calc, QSize size, Met &met)
 
     // One menu item is white, and the title names it.
     int kindIndex = -1;
-    for (std::size_t i = 0; i < kMenuItems.size(); ++i) {
-        if (calc.find<ui::Label>(kMenuItems[i])->fontColor() != kWhite)
+    for (int i = 0; i < kKindCount; ++i) {
+        if (calc.menuItem(i + 1)->fontColor() != kWhite)
             continue;
         if (kindIndex >= 0)
-            return QStringLiteral("%1 and %2 are both selected").arg(kMenuItems[kindIndex], kMenuItems[i]);
-        kindIndex = static_cast<int>(i);
+            return QStringLiteral("%1 and %2 are both selected")
+                .arg(calc.menuItem(kindIndex + 1)->objectName(), calc.menuItem(i + 1)->objectName());
+        kindIndex = i;
     }
     if (kindIndex < 0)
         return QStringLiteral("no menu item is selected");
     const auto kind = static_cast<ProfileKind>(kindIndex + 1);
-    const QString item = Read(calc.find<ui::Label>(kMenuItems[kindIndex])->caption());
+    const QString item = Read(calc.menuItem(kindIndex + 1)->caption());
     const QString title = Read(calc.find<ui::Label>("Label17")->caption());
     if (title != item)
         return QStringLiteral("the title reads \"%1\" under the selected item \"%2\"").arg(title, item);
@@ -88,13 +84,13 @@ QString Broken(const Calculator &calc, QSize size, Met &met)
     std::array<QByteArray, kRowCount> utf8;
     for (int row = 0; row < kRowCount; ++row) {
         const auto r = static_cast<std::size_t>(row);
-        const auto *field = calc.find<ui::Edit>(kFields[r]);
-        const auto *caption = calc.find<ui::Label>(kCaptions[r]);
+        const auto *field = calc.row(row);
+        const auto *caption = calc.rowCaption(row);
         const bool shown = field->isVisibleTo(&calc.form());
         if (shown != info.usesRow(row) || caption->isVisibleTo(&calc.form()) != shown)
-            return QStringLiteral("row %1 (%2) is %3").arg(row).arg(kFields[r], shown ? "shown" : "hidden");
+            return QStringLiteral("row %1 (%2) is %3").arg(row).arg(field->objectName(), shown ? "shown" : "hidden");
         if (field->text().size() > 5)
-            return QStringLiteral("%1 holds \"%2\"").arg(kFields[r], field->text());
+            return QStringLiteral("%1 holds \"%2\"").arg(field->objectName(), field->text());
         if (shown && caption->caption() != QString::fromUtf8(FieldCaption(info, row, massMode)))
             return QStringLiteral("row %1 is captioned \"%2\"").arg(row).arg(caption->caption());
         utf8[r] = field->text().toUtf8();
@@ -103,7 +99,7 @@ QString Broken(const Calculator &calc, QSize size, Met &met)
 
     // The result: the error text in red, or a number (or the reset "0.00")
     // in black with the unit of the mode.
-    const auto *result = calc.find<ui::Label>("Label32");
+    const auto *result = calc.result();
     const QString shown = result->caption();
     const QString unit = QString::fromUtf8(ResultUnit(massMode, kind));
     static const QRegularExpression number(QStringLiteral("^(0\\.00|[0-9]{1,3}(%1[0-9]{3})*\\.[0-9]) (\\S+ ) $")
@@ -121,7 +117,7 @@ QString Broken(const Calculator &calc, QSize size, Met &met)
 
     // When the fields on screen make a result, it is the one shown, for
     // the material in the box.
-    const QString quantity = calc.find<ui::Edit>(kFields[static_cast<std::size_t>(info.quantityRow)])->text();
+    const QString quantity = calc.row(info.quantityRow)->text();
     if (quantity.isEmpty() || quantity == QLatin1String("0"))
         return {};
     const QString box = Read(calc.find<ui::Label>("Label1")->caption());
@@ -136,7 +132,7 @@ QString Broken(const Calculator &calc, QSize size, Met &met)
     try {
         const ResultText text = FormatResult(CalculateResult(kind, texts, material->density, massMode),
                                              QLocale::system().groupSeparator().toStdString());
-        expected = QString::fromStdString(text.error ? text.text : WithResultUnit(text.text, massMode, kind));
+        expected = QString::fromStdString(ShownResult(text, massMode, kind));
     } catch (const CalcError &) {
         return {};  // the fields make no result: the last one stays
     }

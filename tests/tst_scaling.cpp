@@ -101,7 +101,7 @@ void ScalingTest::opensWhereItCanBeReached_data()
     QTest::addRow("a second screen: centred there") << QRect(1920, 100, 1280, 1024) << QPoint(2206, 321);
     QTest::addRow("too low: top left") << QRect(0, 0, 1280, 512) << QPoint(0, 0);
     QTest::addRow("too narrow: top left") << QRect(0, 0, 640, 900) << QPoint(0, 0);
-    QTest::addRow("1920 × 1080 at 200 %") << QRect(200, 30, 960, 540) << QPoint(200, 30);
+    QTest::newRow("1920 × 1080 at 200 %") << QRect(200, 30, 960, 540) << QPoint(200, 30);
 }
 
 void ScalingTest::opensWhereItCanBeReached()

@@ -6,6 +6,91 @@
 #include <QDesktopServices>
 #include <QWindow>
 
+#include <algorithm>
+#include <array>
+
+namespace {
+
+const NamedKey kNamedKeys[] = {
+    {".", Qt::Key_Period, Qt::NoModifier, u"."},
+    {",", Qt::Key_Comma, Qt::NoModifier, u","},
+    // The keypad's decimal key types ',' as it does under a Russian layout.
+    {"KeypadDecimal", Qt::Key_Comma, Qt::KeypadModifier, u","},
+    {"-", Qt::Key_Minus, Qt::NoModifier, u"-"},
+    {"+", Qt::Key_Plus, Qt::NoModifier, u"+"},
+    {"e", Qt::Key_E, Qt::NoModifier, u"e"},
+    {"E", Qt::Key_E, Qt::ShiftModifier, u"E"},
+    {"x", Qt::Key_X, Qt::NoModifier, u"x"},
+    {"Space", Qt::Key_Space, Qt::NoModifier, u" "},
+    {"Arabic-Indic three", Qt::Key_unknown, Qt::NoModifier, u"\u0663"},
+    {"full-width five", Qt::Key_unknown, Qt::NoModifier, u"\uFF15"},
+    {"Home", Qt::Key_Home, Qt::NoModifier, u""},
+    {"End", Qt::Key_End, Qt::NoModifier, u""},
+    {"Left", Qt::Key_Left, Qt::NoModifier, u""},
+    {"Right", Qt::Key_Right, Qt::NoModifier, u""},
+    {"Delete", Qt::Key_Delete, Qt::NoModifier, u"\x7f"},
+    {"Backspace", Qt::Key_Backspace, Qt::NoModifier, u"\b"},
+    {"Tab", Qt::Key_Tab, Qt::NoModifier, u"\t"},
+    {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, u""},
+    {"Return", Qt::Key_Return, Qt::NoModifier, u"\r"},
+    {"Escape", Qt::Key_Escape, Qt::NoModifier, u"\x1b"},
+    {"Shift+Home", Qt::Key_Home, Qt::ShiftModifier, u""},
+    {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier, u""},
+    {"Shift+End", Qt::Key_End, Qt::ShiftModifier, u""},
+    {"Shift+Insert", Qt::Key_Insert, Qt::ShiftModifier, u""},
+    {"Ctrl+A", Qt::Key_A, Qt::ControlModifier, u"\x01"},
+    {"Ctrl+C", Qt::Key_C, Qt::ControlModifier, u"\x03"},
+    {"Ctrl+H", Qt::Key_H, Qt::ControlModifier, u"\x08"},
+    {"Ctrl+V", Qt::Key_V, Qt::ControlModifier, u"\x16"},
+    {"Ctrl+X", Qt::Key_X, Qt::ControlModifier, u"\x18"},
+    {"Ctrl+Y", Qt::Key_Y, Qt::ControlModifier, u"\x19"},
+    {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier, u"\x1a"},
+    {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, u"\b"},
+    {"Alt+2", Qt::Key_2, Qt::AltModifier, u"2"},
+};
+
+template <std::size_t N> const char *Entry(const std::array<const char *, N> &names, int index, const char *what)
+{
+    if (index < 0 || index >= static_cast<int>(N))
+        qFatal("no %s %d", what, index);
+    return names[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+std::span<const NamedKey> NamedKeys() { return kNamedKeys; }
+
+const NamedKey &NamedKeyCalled(QStringView name)
+{
+    for (const NamedKey &key : kNamedKeys)
+        if (name == QLatin1String(key.name))
+            return key;
+    qFatal("no key called %s", qPrintable(name.toString()));
+}
+
+void SendKey(QWidget *target, const NamedKey &key)
+{
+    QTest::sendKeyEvent(QTest::Click, target, key.key, QString::fromUtf16(key.text), key.modifiers);
+}
+
+void ClickOn(const QWidget *control)
+{
+    QWidget *window = control->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      control->mapTo(window, control->rect().center()));
+}
+
+void ReplaceText(ui::Edit *field, const QString &text)
+{
+    ClickOn(field);
+    if (!field->hasFocus())
+        qFatal("%s took no focus", qPrintable(field->objectName()));
+    QTest::keyClick(field, Qt::Key_End);
+    while (!field->text().isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
 Calculator::Calculator()
 {
     ui::PrepareApplication();
@@ -20,6 +105,31 @@ Calculator::~Calculator()
 {
     form2_.reset();
     form1_.reset();
+}
+
+ui::Edit *Calculator::row(int r) const { return find<ui::Edit>(Entry(kRowFieldNames, r, "row")); }
+
+ui::Label *Calculator::rowCaption(int r) const { return find<ui::Label>(Entry(kRowCaptionNames, r, "row")); }
+
+ui::Label *Calculator::menuItem(int kind) const { return find<ui::Label>(Entry(kMenuItemNames, kind - 1, "kind")); }
+
+ui::Label *Calculator::materialItem(int material) const
+{
+    return find<ui::Label>(Entry(kListItemNames, material - 1, "material"));
+}
+
+QImage Calculator::storePicture(const QString &file) const
+{
+    for (const StoreImage *image : form2_->images())
+        if (image->name() == file)
+            return image->picture().toImage();
+    qFatal("the store holds no %s", qPrintable(file));
+}
+
+void Calculator::chooseMaterial(int material) const
+{
+    click(find("Label1"));
+    click(materialItem(material));
 }
 
 void Calculator::click(QPoint at, Qt::MouseButton button) const
@@ -44,6 +154,17 @@ QPoint Calculator::centreOf(const QWidget *control) const
     return control->mapTo(form1_.get(), control->rect().center());
 }
 
+QRect Calculator::placeOf(const QWidget *control) const
+{
+    return QRect(control->mapTo(form1_.get(), QPoint()), control->size());
+}
+
+void Calculator::enterWindow() const
+{
+    pointAt(kBackground + QPoint(1, 1));
+    pointAt(kBackground);
+}
+
 void Calculator::typeInto(ui::Edit *field, const QString &keys) const
 {
     click(field);
@@ -52,12 +173,45 @@ void Calculator::typeInto(ui::Edit *field, const QString &keys) const
     type(keys);
 }
 
+void Calculator::typeFields(const metal::FieldTexts &fields) const
+{
+    for (int r = 0; r < metal::kRowCount; ++r) {
+        const std::string_view text = fields[static_cast<std::size_t>(r)];
+        if (text != "0")
+            typeInto(row(r), ToQString(text));
+    }
+}
+
+void Calculator::replaceText(ui::Edit *field, const QString &text) const { ReplaceText(field, text); }
+
 void Calculator::type(const QString &keys) const
 {
     QWidget *target = focus();
     if (!target)
         qFatal("nothing holds the focus");
     QTest::keyClicks(target, keys);
+}
+
+void Calculator::typeScript(const QString &script) const
+{
+    for (qsizetype i = 0; i < script.size(); ++i) {
+        QWidget *target = focus();
+        if (!target)
+            qFatal("nothing holds the focus");
+        const QChar c = script[i];
+        if (c == u'{') {
+            const qsizetype end = script.indexOf(u'}', i);
+            if (end < 0)
+                qFatal("no end to the key name in %s", qPrintable(script));
+            SendKey(target, NamedKeyCalled(QStringView(script).mid(i + 1, end - i - 1)));
+            i = end;
+        } else if (c.unicode() < 128) {
+            QTest::keyClick(target, char(c.unicode()));
+        } else {
+            // A key of another layout: its key code is of no concern here.
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 void Calculator::key(Qt::Key key, Qt::KeyboardModifiers modifiers) const
@@ -70,6 +224,27 @@ void Calculator::key(Qt::Key key, Qt::KeyboardModifiers modifiers) const
 
 QImage Calculator::grab() const { return form1_->grab().toImage(); }
 
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString ExpectedGroupSeparator()
+{
+    const QByteArray locale = qgetenv("LC_ALL");
+    if (locale == "ru_RU.UTF-8")
+        return QString(QChar(0x00A0));
+    if (locale == "en_US.UTF-8")
+        return QStringLiteral(",");
+    if (locale == "de_DE.UTF-8")
+        return QStringLiteral(".");
+    if (locale == "C.UTF-8")  // Qt's C locale groups with ','
+        return QStringLiteral(",");
+    return {};
+}
+
+QString ShownCaption(const worked::Result &row, const QString &separator)
+{
+    return QString::fromUtf8(row.shown).replace(QChar(0x00A0), separator);
+}
+
 bool HasPixel(const QImage &shot, const QRect &area, QColor colour)
 {
     const QRect inside = area & shot.rect();
@@ -78,6 +253,73 @@ bool HasPixel(const QImage &shot, const QRect &area, QColor colour)
             if ((shot.pixel(x, y) & 0xFFFFFF) == (colour.rgb() & 0xFFFFFF))
                 return true;
     return false;
+}
+
+bool HasPixelNear(const QImage &shot, const QRect &area, QRgb colour)
+{
+    constexpr int kTolerance = 30;
+    const int cast = qBlue(colour) - qGreen(colour);
+    const QRect inside = area & shot.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb p = shot.pixel(x, y);
+            if (qAbs(qRed(p) - qRed(colour)) <= kTolerance && qAbs(qGreen(p) - qGreen(colour)) <= kTolerance &&
+                qAbs(qBlue(p) - qBlue(colour)) <= kTolerance && qBlue(p) - qGreen(p) >= cast / 2)
+                return true;
+        }
+    return false;
+}
+
+QString DescribePixel(QRgb pixel)
+{
+    return QStringLiteral("(%1, %2, %3, alpha %4)")
+        .arg(qRed(pixel))
+        .arg(qGreen(pixel))
+        .arg(qBlue(pixel))
+        .arg(qAlpha(pixel));
+}
+
+bool ShowsPicture(const QImage &shot, QPoint at, const QImage &picture, const QRect &within,
+                  const QList<QRect> &leftOut, int atLeast)
+{
+    const QImage pic = picture.convertToFormat(QImage::Format_ARGB32);
+    int compared = 0;
+    for (int y = 0; y < pic.height(); ++y)
+        for (int x = 0; x < pic.width(); ++x) {
+            const QRgb p = pic.pixel(x, y);
+            const QPoint s = at + QPoint(x, y);
+            if (qAlpha(p) != 255 || !shot.rect().contains(s) || (within.isValid() && !within.contains(s)) ||
+                std::any_of(leftOut.begin(), leftOut.end(), [&](const QRect &r) { return r.contains(s); }))
+                continue;
+            if ((shot.pixel(s) & 0xFFFFFF) != (p & 0xFFFFFF))
+                return false;
+            ++compared;
+        }
+    return compared >= atLeast;
+}
+
+QPoint CentredIn(const QRect &control, const QSize &picture)
+{
+    return control.topLeft() +
+           QPoint((control.width() - picture.width()) / 2, (control.height() - picture.height()) / 2);
+}
+
+QImage DrawnAlone(QWidget *control)
+{
+    QImage image(control->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    control->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    return image;
+}
+
+QRect InkBounds(const QImage &image, const QRect &area, QRgb ground)
+{
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != ground)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
 }
 
 UrlCatcher::UrlCatcher()

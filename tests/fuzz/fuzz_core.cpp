@@ -310,13 +310,12 @@ void CheckCalculation(const std::uint8_t *data, std::size_t size)
     if (failed)
         return;
 
-    const ResultText shown = CheckShown(result, separator);
-    if (shown.error)
-        return;
+    // The label: a number with its unit, the error text alone.
+    const ResultText formatted = CheckShown(result, separator);
     const std::string_view unit = massMode ? "кг " : kind == pkSheet ? "м2 " : "м ";
-    const std::string withUnit = WithResultUnit(shown.text, massMode, kind);
-    if (withUnit != shown.text + " " + std::string(unit) + " ")
-        Broken(seen() + ": shown as " + Printable(withUnit));
+    const std::string label = ShownResult(formatted, massMode, kind);
+    if (label != (formatted.error ? formatted.text : formatted.text + " " + std::string(unit) + " "))
+        Broken(seen() + ": shown as " + Printable(label));
 }
 
 void CheckFormat(const std::uint8_t *data, std::size_t size)
