@@ -1,84 +1,15 @@
 // The designed layout of the main window: one row per control, in creation
-// order (a later control lies over an earlier one), and the loop that builds
-// them: each control is made, placed, configured by its type and wired to
-// its handlers. Per-kind and per-material texts come from the catalogue.
+// order (a later control lies over an earlier one). Per-kind and
+// per-material texts come from the catalogue.
+#include "controlspec.h"
 #include "design.h"
-#include "fonts.h"
-#include "mainunit.h"
 #include "picturelist.h"
 
-#include <variant>
-
 using namespace metal;
+using namespace layout;
 using ui::Label;
 
 namespace {
-
-struct Style {
-    const char *family = nullptr;  // nullptr: the window's font
-    int pixels = 0;
-    bool bold = false;
-    bool italic = false;
-    QRgb color = ui::kWindowText;
-    Label::Justify justify = Label::Justify::Left;
-    Label::Layout layout = Label::Layout::Top;
-    bool autoSize = false;
-    Qt::CursorShape cursor = Qt::ArrowCursor;
-    int maxLength = 0;         // edit fields; 0 for no limit
-    bool keepsNoUndo = false;  // edit fields
-};
-
-template <class T> using Member = T *TForm1::*;
-using ControlHandler = void (TForm1::*)(ui::Control *);
-using EditHandler = void (TForm1::*)(ui::Edit *);
-using KeyHandler = void (TForm1::*)(ui::Edit *, QChar &);
-using ButtonHandler = void (TForm1::*)(ui::Control *, Qt::MouseButton, QPoint);
-using MoveHandler = void (TForm1::*)(ui::Control *, QPoint);
-
-struct ControlSpec {
-    std::variant<Member<ui::Image>, Member<ui::Label>, Member<ui::Edit>, Member<ui::Panel>> control{};
-    const char *name = nullptr;
-    Member<ui::Panel> parent = nullptr;  // nullptr: the window
-    QRect place{};
-    bool shown = true;
-    QString text{};
-    const Style *style = nullptr;
-    int tag = 0;
-    QString hint{};
-    // Pictures.
-    const char *picture = nullptr;  // a fixed picture of the window
-    bool center = false;
-    bool fillParent = false;
-    // Labels: opaque in this colour; panels: their colour.
-    bool opaque = false;
-    QRgb background = ui::kButtonFace;
-    const char *toolTip = nullptr;
-    // For screen readers: what the control is (labels are read by their
-    // text unless they say otherwise; a picture without a role only
-    // decorates), the name of one that shows no text and has no tool tip,
-    // and for a choice, when it is the current one.
-    QAccessible::Role role = QAccessible::NoRole;
-    QString spokenName{};
-    bool (*current)(const ui::Control &) = nullptr;
-    // Notifications.
-    ControlHandler click = nullptr;
-    ControlHandler mouseEnter = nullptr;
-    ControlHandler mouseLeave = nullptr;
-    ButtonHandler mouseDown = nullptr;
-    MoveHandler mouseMove = nullptr;
-    ButtonHandler mouseUp = nullptr;
-    EditHandler change = nullptr;
-    EditHandler enter = nullptr;
-    EditHandler exit = nullptr;
-    KeyHandler keyPress = nullptr;
-
-    ControlSpec withTag(int value) const
-    {
-        ControlSpec spec = *this;
-        spec.tag = value;
-        return spec;
-    }
-};
 
 constexpr Qt::CursorShape kHand = Qt::PointingHandCursor;
 // The seller, as the footer of the background shows the name.
@@ -147,7 +78,9 @@ ControlSpec InputField(Member<ui::Edit> field, const char *name, int top, bool s
             .keyPress = &TForm1::EditKeyPress};
 }
 
-const std::vector<ControlSpec> &Layout()
+}  // namespace
+
+const std::vector<ControlSpec> &layout::Table()
 {
     using J = Label::Justify;
     using L = Label::Layout;
@@ -171,7 +104,7 @@ const std::vector<ControlSpec> &Layout()
 
     const auto row = [](int r) { return QString::fromUtf8(Kind(pkPipe).captions[static_cast<std::size_t>(r)]); };
 
-    static const std::vector<ControlSpec> layout{
+    static const std::vector<ControlSpec> rows{
         // Pictures and labels on the window, the lowest first.
         {CONTROL(Image1), .place = {0, 0, 708, 591}, .shown = false, .style = &kPicture,
          .picture = pictures::Listed("background.png"), .fillParent = true, .click = &TForm1::Image1Click,
@@ -262,144 +195,17 @@ const std::vector<ControlSpec> &Layout()
         {CONTROL(Image12), .parent = &TForm1::Panel3, .place = {0, 0, 120, 120}, .style = &kPicture, .center = true,
          .fillParent = true},
     };
-    return layout;
+    return rows;
 }
 
 #undef MENU_ITEM
 #undef MEMBER
 #undef CONTROL
 
-void ApplyFont(QWidget *control, const Style *style)
-{
-    if (!style || !style->family)
-        return;
-    QFont font = control->font();
-    font.setFamily(ui::FontFamily(style->family));
-    font.setPixelSize(style->pixels);
-    font.setBold(style->bold);
-    font.setItalic(style->italic);
-    control->setFont(font);
-}
-
-// What every label, picture and panel has.
-void Configure(ui::Control *control, const ControlSpec &spec)
-{
-    if (spec.style && spec.style->cursor != Qt::ArrowCursor)
-        control->setCursor(spec.style->cursor);
-    if (spec.toolTip)
-        control->setToolTip(QString::fromUtf8(spec.toolTip));
-    control->Tag = spec.tag;
-    control->Hint = spec.hint;
-    if (spec.role != QAccessible::NoRole)
-        control->setAccessibleRole(spec.role);
-    if (!spec.spokenName.isEmpty())
-        control->setSpokenName(spec.spokenName);
-    if (spec.current)
-        control->setCurrentWhen([control, current = spec.current] { return current(*control); });
-}
-
-void Configure(ui::Label *label, const ControlSpec &spec)
-{
-    Configure(static_cast<ui::Control *>(label), spec);
-    if (const Style *style = spec.style) {
-        label->setFontColor(QColor(style->color));
-        label->setJustify(style->justify);
-        label->setLayout(style->layout);
-        label->setAutoSize(style->autoSize);
-    }
-    label->setTransparent(!spec.opaque);
-    label->setBackgroundColor(QColor(spec.background));
-    label->setCaption(spec.text);
-}
-
-void Configure(ui::Image *image, const ControlSpec &spec)
-{
-    Configure(static_cast<ui::Control *>(image), spec);
-    if (spec.picture)
-        image->setPictureName(QString::fromLatin1(spec.picture));
-    image->setCenter(spec.center);
-    image->setFillParent(spec.fillParent);
-}
-
-void Configure(ui::Panel *panel, const ControlSpec &spec)
-{
-    Configure(static_cast<ui::Control *>(panel), spec);
-    panel->setColor(QColor(spec.background));
-}
-
-void Configure(ui::Edit *edit, const ControlSpec &spec)
-{
-    if (spec.style && spec.style->maxLength)
-        edit->setMaxLength(spec.style->maxLength);
-    edit->setText(spec.text);
-    // Setting the text a field holds empties its undo; once the edit that
-    // changed it is over.
-    if (spec.style && spec.style->keepsNoUndo)
-        QObject::connect(
-            edit, &QLineEdit::textChanged, edit, [edit] { edit->setText(edit->text()); }, Qt::QueuedConnection);
-}
-
-// Connects the control's notifications to the window's handlers.
-void Wire(TForm1 *form, ui::Control *control, const ControlSpec &spec)
-{
-    using C = ui::Control;
-    const auto on = [form, control](auto signal, ControlHandler handler) {
-        if (handler)
-            QObject::connect(control, signal, form, [form, control, handler] { (form->*handler)(control); });
-    };
-    on(&C::clicked, spec.click);
-    on(&C::mouseEntered, spec.mouseEnter);
-    on(&C::mouseLeft, spec.mouseLeave);
-    if (const ButtonHandler down = spec.mouseDown)
-        QObject::connect(control, &C::mousePressed, form,
-                         [form, control, down](Qt::MouseButton b, QPoint p) { (form->*down)(control, b, p); });
-    if (const MoveHandler move = spec.mouseMove)
-        QObject::connect(control, &C::mouseMoved, form, [form, control, move](QPoint p) { (form->*move)(control, p); });
-    if (const ButtonHandler up = spec.mouseUp)
-        QObject::connect(control, &C::mouseReleased, form,
-                         [form, control, up](Qt::MouseButton b, QPoint p) { (form->*up)(control, b, p); });
-}
-
-void Wire(TForm1 *form, ui::Edit *edit, const ControlSpec &spec)
-{
-    const auto on = [form, edit](auto signal, EditHandler handler) {
-        if (handler)
-            QObject::connect(edit, signal, form, [form, edit, handler] { (form->*handler)(edit); });
-    };
-    on(&ui::Edit::changed, spec.change);
-    on(&ui::Edit::entered, spec.enter);
-    on(&ui::Edit::exited, spec.exit);
-    if (const KeyHandler key = spec.keyPress)
-        QObject::connect(edit, &ui::Edit::keyPress, form,
-                         [form, edit, key](QChar &typed) { (form->*key)(edit, typed); });
-}
-
-}  // namespace
-
 QRect DesignedPlace(QStringView name)
 {
-    for (const ControlSpec &spec : Layout())
+    for (const ControlSpec &spec : Table())
         if (name == QLatin1String(spec.name))
             return spec.place;
     qFatal("no control %s in the layout", qPrintable(name.toString()));
-}
-
-void TForm1::BuildControls()
-{
-    for (const ControlSpec &spec : Layout()) {
-        QWidget *parent = spec.parent ? static_cast<QWidget *>(this->*spec.parent) : this;
-        std::visit(
-            [&](auto member) {
-                using T = std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
-                auto *control = new T(parent);
-                this->*member = control;
-                control->setObjectName(QLatin1String(spec.name));
-                control->setGeometry(spec.place);
-                ApplyFont(control, spec.style);
-                Configure(control, spec);
-                Wire(this, control, spec);
-                control->setHidden(!spec.shown);
-            },
-            spec.control);
-    }
 }
