@@ -59,10 +59,12 @@ void CreateAndShow(benchmark::State &state)
 void FirstCreateAndShowWindows(benchmark::State &state) { CreateAndShow(state); }
 BENCHMARK(FirstCreateAndShowWindows)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
 
-// The pipe's worked example, 57 × 3.5 mm and 1 m long, typed into the
-// window as a person replaces the fields' texts; returns its quantity field.
-ui::Edit *TypePipe()
+// The windows created and shown, and the pipe's worked example, 57 × 3.5 mm
+// and 1 m long, typed in as a person replaces the fields' texts; returns its
+// quantity field.
+ui::Edit *ShowWithPipe(Windows &windows)
 {
+    windows.create();
     const worked::Result &pipe = worked::Example(metal::pkPipe, true);
     ui::Edit *quantity = nullptr;
     for (int row = 0; row < metal::kRowCount; ++row)
@@ -79,9 +81,8 @@ ui::Edit *TypePipe()
 void TypedDigitToResult(benchmark::State &state)
 {
     Windows windows;
-    windows.create();
+    ui::Edit *quantity = ShowWithPipe(windows);
     TForm1 &form = *windows.form1;
-    ui::Edit *quantity = TypePipe();
 
     const QString one = form.Label32->caption();
     QTest::keyClick(quantity, Qt::Key_2);
@@ -117,9 +118,8 @@ BENCHMARK(TypedDigitToResult)->Unit(benchmark::kMicrosecond);
 void TypedDigitToPaintedResult(benchmark::State &state)
 {
     Windows windows;
-    windows.create();
+    ui::Edit *quantity = ShowWithPipe(windows);
     TForm1 &form = *windows.form1;
-    ui::Edit *quantity = TypePipe();
 
     const QString one = form.Label32->caption();
     bool typed = false;

@@ -17,6 +17,8 @@ class Window : public Calculator {
 public:
     // Clicks into the field of the row, removes what it holds and types.
     void fill(int r, const QString &text) const { replaceText(row(r), text); }
+    // A metre of the 57 × 3.5 pipe, 4.6 kg of carbon steel.
+    void typePipeExample() const { typeFields(worked::Example(metal::pkPipe, true).fields); }
     // Whether the result is drawn in that colour on screen.
     bool resultDrawnIn(QRgb colour) const { return HasPixel(grab(), result()->geometry(), colour); }
 };
@@ -224,9 +226,7 @@ void CalculateTest::unparsableOrEmptyFieldKeepsTheResult()
 {
     Window calc;
     auto *result = calc.result();
-    calc.fill(1, QStringLiteral("57"));
-    calc.fill(2, QStringLiteral("3.5"));
-    calc.fill(3, QStringLiteral("1"));
+    calc.typePipeExample();
     QCOMPARE(result->caption(), QStringLiteral("4.6 кг  "));
 
     // A second point: the wall is no number.
@@ -271,9 +271,7 @@ void CalculateTest::nothingIsComputedWhileRecalculationIsOff()
     Window calc;
     auto *result = calc.result();
     RecalcEnabled = false;
-    calc.fill(1, QStringLiteral("57"));
-    calc.fill(2, QStringLiteral("3.5"));
-    calc.fill(3, QStringLiteral("1"));
+    calc.typePipeExample();
     QCOMPARE(result->caption(), QStringLiteral("0.00 кг  "));
     RecalcEnabled = true;
     // The next change computes from every field as it stands.
@@ -286,9 +284,7 @@ void CalculateTest::dimensionChangeRecalculatesAtOnce()
 {
     Window calc;
     auto *result = calc.result();
-    calc.fill(1, QStringLiteral("57"));
-    calc.fill(2, QStringLiteral("3.5"));
-    calc.fill(3, QStringLiteral("1"));
+    calc.typePipeExample();
     QCOMPARE(result->caption(), QStringLiteral("4.6 кг  "));
 
     // Each keystroke in a dimension shows its result before the next one,
