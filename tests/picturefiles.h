@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <cstdlib>
+#include <span>
 
 // The twin of a picture at the scale: name.png at 1, name@2x.png at 2.
 inline QString ScaledName(const QString &name, int scale)
@@ -92,6 +93,21 @@ inline void AddPlace(const QByteArray &row, const char *name, QPoint at, Look lo
 inline void AddExact(const QByteArray &row, const char *name, QPoint at, QColor colour, int tolerance = 0)
 {
     AddPlace(row, name, at, Look::Exact, colour, tolerance);
+}
+
+// A place of a picture and what it looks like there.
+struct Place {
+    const char *row;
+    QPoint at;
+    Look look;
+    QColor colour{};  // Look::Exact: the colour and opacity, within the tolerance
+    int tolerance = 0;
+};
+// The places of one picture, as rows of the table.
+inline void AddPlaces(const char *name, std::span<const Place> places)
+{
+    for (const Place &place : places)
+        AddPlace(place.row, name, place.at, place.look, place.colour, place.tolerance);
 }
 
 // The check of one row of the table.

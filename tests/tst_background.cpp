@@ -39,37 +39,40 @@ void BackgroundTest::pixel_data()
 
     // The background: outline, bands, rules and footer.
     const char *bg = "background.png";
-    AddPlace("background corner top left", bg, {0, 0}, Look::Clear);
-    AddPlace("background corner top right", bg, {707, 0}, Look::Clear);
-    AddPlace("background corner bottom left", bg, {0, 580}, Look::Clear);
-    AddPlace("background corner bottom right", bg, {707, 580}, Look::Clear);
-    AddPlace("background inside the corner's curve", bg, {1, 1}, Look::Clear);
-    AddExact("background outline top", bg, {354, 0}, QColor(187, 187, 187));
-    AddExact("background outline left", bg, {0, 300}, QColor(187, 187, 187));
-    AddExact("background outline right", bg, {707, 300}, QColor(187, 187, 187));
-    AddExact("background outline bottom", bg, {354, 580}, QColor(187, 187, 187));
-    AddExact("background lower edge row 578", bg, {354, 578}, QColor(212, 212, 212), 14);
-    AddExact("background lower edge row 579", bg, {100, 579}, QColor(200, 200, 200), 14);
-    AddExact("background title band row 3", bg, {100, 3}, white);
-    AddExact("background title band row 45", bg, {600, 45}, white);
-    AddExact("background title band left of the title", bg, {204, 25}, white);
-    AddExact("background title band right of the title", bg, {504, 25}, white);
-    AddExact("background rule under the title", bg, {354, 46}, QColor(187, 187, 187));
-    AddExact("background rule under the title at the left", bg, {5, 46}, QColor(187, 187, 187));
-    AddExact("background material band row 47", bg, {354, 47}, white);
-    AddExact("background material band row 115", bg, {354, 115}, white);
-    AddExact("background material band under the toggle", bg, {600, 80}, white);
-    AddExact("background rule under the material band", bg, {354, 116}, QColor(219, 219, 219));
-    AddExact("background work area first row", bg, {354, 117}, QColor(241, 241, 241));
-    AddExact("background work area under the menu", bg, {150, 300}, QColor(241, 241, 241));
-    AddExact("background work area behind the drawing", bg, {400, 250}, QColor(241, 241, 241));
-    AddExact("background work area last row", bg, {354, 526}, QColor(241, 241, 241));
-    AddExact("background footer first row", bg, {354, 527}, white);
-    AddExact("background footer left of the year", bg, {20, 555}, white);
-    AddExact("background footer last row", bg, {354, 577}, white);
-    AddExact("background seller name underline start", bg, {110, 562}, QColor(0, 142, 195));
-    AddExact("background seller name underline end", bg, {187, 562}, QColor(0, 142, 195));
-    AddExact("background footer right of the name", bg, {190, 555}, white);
+    const Place bgPlaces[] = {
+        {"background corner top left", {0, 0}, Look::Clear},
+        {"background corner top right", {707, 0}, Look::Clear},
+        {"background corner bottom left", {0, 580}, Look::Clear},
+        {"background corner bottom right", {707, 580}, Look::Clear},
+        {"background inside the corner's curve", {1, 1}, Look::Clear},
+        {"background outline top", {354, 0}, Look::Exact, QColor(187, 187, 187)},
+        {"background outline left", {0, 300}, Look::Exact, QColor(187, 187, 187)},
+        {"background outline right", {707, 300}, Look::Exact, QColor(187, 187, 187)},
+        {"background outline bottom", {354, 580}, Look::Exact, QColor(187, 187, 187)},
+        {"background lower edge row 578", {354, 578}, Look::Exact, QColor(212, 212, 212), 14},
+        {"background lower edge row 579", {100, 579}, Look::Exact, QColor(200, 200, 200), 14},
+        {"background title band row 3", {100, 3}, Look::Exact, white},
+        {"background title band row 45", {600, 45}, Look::Exact, white},
+        {"background title band left of the title", {204, 25}, Look::Exact, white},
+        {"background title band right of the title", {504, 25}, Look::Exact, white},
+        {"background rule under the title", {354, 46}, Look::Exact, QColor(187, 187, 187)},
+        {"background rule under the title at the left", {5, 46}, Look::Exact, QColor(187, 187, 187)},
+        {"background material band row 47", {354, 47}, Look::Exact, white},
+        {"background material band row 115", {354, 115}, Look::Exact, white},
+        {"background material band under the toggle", {600, 80}, Look::Exact, white},
+        {"background rule under the material band", {354, 116}, Look::Exact, QColor(219, 219, 219)},
+        {"background work area first row", {354, 117}, Look::Exact, QColor(241, 241, 241)},
+        {"background work area under the menu", {150, 300}, Look::Exact, QColor(241, 241, 241)},
+        {"background work area behind the drawing", {400, 250}, Look::Exact, QColor(241, 241, 241)},
+        {"background work area last row", {354, 526}, Look::Exact, QColor(241, 241, 241)},
+        {"background footer first row", {354, 527}, Look::Exact, white},
+        {"background footer left of the year", {20, 555}, Look::Exact, white},
+        {"background footer last row", {354, 577}, Look::Exact, white},
+        {"background seller name underline start", {110, 562}, Look::Exact, QColor(0, 142, 195)},
+        {"background seller name underline end", {187, 562}, Look::Exact, QColor(0, 142, 195)},
+        {"background footer right of the name", {190, 555}, Look::Exact, white},
+    };
+    AddPlaces(bg, bgPlaces);
 }
 
 void BackgroundTest::pixel() { CheckPlace(); }

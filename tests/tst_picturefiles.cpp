@@ -115,14 +115,17 @@ void PictureFilesTest::iconPixel_data()
     AddPlaceColumns();
     // The icon: a calculator on a transparent ground.
     const char *icon = "icon.png";
-    AddPlace("icon corner top left", icon, {0, 0}, Look::Clear);
-    AddPlace("icon corner bottom right", icon, {127, 127}, Look::Clear);
-    AddPlace("icon left margin", icon, {5, 64}, Look::Clear);
-    AddExact("icon body", icon, {64, 64}, QColor(70, 76, 86), 20);
-    AddExact("icon body top", icon, {64, 9}, QColor(82, 89, 100), 20);
-    AddExact("icon display glass", icon, {34, 20}, QColor(185, 205, 165), 16);
-    AddExact("icon display bezel", icon, {30, 20}, QColor(28, 30, 34), 12);
-    AddExact("icon equals key", icon, {87, 112}, QColor(245, 140, 30), 30);
+    const Place iconPlaces[] = {
+        {"icon corner top left", {0, 0}, Look::Clear},
+        {"icon corner bottom right", {127, 127}, Look::Clear},
+        {"icon left margin", {5, 64}, Look::Clear},
+        {"icon body", {64, 64}, Look::Exact, QColor(70, 76, 86), 20},
+        {"icon body top", {64, 9}, Look::Exact, QColor(82, 89, 100), 20},
+        {"icon display glass", {34, 20}, Look::Exact, QColor(185, 205, 165), 16},
+        {"icon display bezel", {30, 20}, Look::Exact, QColor(28, 30, 34), 12},
+        {"icon equals key", {87, 112}, Look::Exact, QColor(245, 140, 30), 30},
+    };
+    AddPlaces(icon, iconPlaces);
 }
 
 void PictureFilesTest::iconPixel() { CheckPlace(); }

@@ -26,69 +26,77 @@ void PicturesTest::pixel_data()
 
     // The material box: shaded bar, divider and arrow.
     const char *box = "material-box.png";
-    AddExact("box top row", box, {70, 0}, QColor(146, 214, 255));
-    AddExact("box lowest quarter", box, {70, 28}, QColor(79, 166, 223));
-    AddExact("box bottom row", box, {70, 34}, QColor(79, 166, 223));
-    AddExact("box bottom row under the arrow", box, {160, 34}, QColor(79, 166, 223));
-    AddExact("box divider top", box, {140, 2}, QColor(81, 164, 220));
-    AddExact("box divider middle", box, {140, 17}, QColor(81, 164, 220));
-    AddExact("box divider bottom", box, {140, 33}, QColor(81, 164, 220));
-    AddExact("box arrow top row left end", box, {155, 15}, white);
-    AddExact("box arrow top row right end", box, {164, 15}, white);
-    AddExact("box arrow tip", box, {159, 19}, white);
-    AddExact("box arrow tip right", box, {160, 19}, white);
-    AddExact("box left of the arrow", box, {154, 15}, QColor(107, 186, 237), 1);
-    AddExact("box right of the arrow", box, {165, 15}, QColor(107, 186, 237), 1);
-    AddExact("box below the arrow", box, {159, 20}, QColor(94, 177, 230), 1);
-    AddPlace("box rounded corner", box, {0, 0}, Look::Clear);
-    AddPlace("box rounded corner bottom right", box, {174, 34}, Look::Clear);
+    const Place boxPlaces[] = {
+        {"box top row", {70, 0}, Look::Exact, QColor(146, 214, 255)},
+        {"box lowest quarter", {70, 28}, Look::Exact, QColor(79, 166, 223)},
+        {"box bottom row", {70, 34}, Look::Exact, QColor(79, 166, 223)},
+        {"box bottom row under the arrow", {160, 34}, Look::Exact, QColor(79, 166, 223)},
+        {"box divider top", {140, 2}, Look::Exact, QColor(81, 164, 220)},
+        {"box divider middle", {140, 17}, Look::Exact, QColor(81, 164, 220)},
+        {"box divider bottom", {140, 33}, Look::Exact, QColor(81, 164, 220)},
+        {"box arrow top row left end", {155, 15}, Look::Exact, white},
+        {"box arrow top row right end", {164, 15}, Look::Exact, white},
+        {"box arrow tip", {159, 19}, Look::Exact, white},
+        {"box arrow tip right", {160, 19}, Look::Exact, white},
+        {"box left of the arrow", {154, 15}, Look::Exact, QColor(107, 186, 237), 1},
+        {"box right of the arrow", {165, 15}, Look::Exact, QColor(107, 186, 237), 1},
+        {"box below the arrow", {159, 20}, Look::Exact, QColor(94, 177, 230), 1},
+        {"box rounded corner", {0, 0}, Look::Clear},
+        {"box rounded corner bottom right", {174, 34}, Look::Clear},
+    };
+    AddPlaces(box, boxPlaces);
 
     // The list: square top corners, rounded bottom corners, one-pixel border.
     const char *list = "material-list.png";
-    AddExact("list square corner top left", list, {0, 0}, QColor(79, 166, 223));
-    AddExact("list square corner top right", list, {174, 0}, QColor(79, 166, 223));
-    AddExact("list border top", list, {87, 0}, QColor(79, 166, 223));
-    AddExact("list border left", list, {0, 90}, QColor(79, 166, 223));
-    AddExact("list border right", list, {174, 90}, QColor(79, 166, 223));
-    AddExact("list border bottom", list, {87, 180}, QColor(79, 166, 223));
-    AddExact("list border left beside the last row", list, {0, 172}, QColor(79, 166, 223));
-    AddExact("list border right beside the last row", list, {174, 172}, QColor(79, 166, 223));
-    AddExact("list fill under the border", list, {1, 1}, QColor(146, 214, 255));
-    AddExact("list fill middle", list, {87, 90}, QColor(146, 214, 255));
-    AddExact("list fill behind the last row", list, {86, 177}, QColor(146, 214, 255));
-    AddExact("list fill last row's right end", list, {172, 170}, QColor(146, 214, 255));
-    AddPlace("list rounded corner bottom left", list, {0, 180}, Look::Clear);
-    AddPlace("list rounded corner bottom right", list, {174, 180}, Look::Clear);
+    const Place listPlaces[] = {
+        {"list square corner top left", {0, 0}, Look::Exact, QColor(79, 166, 223)},
+        {"list square corner top right", {174, 0}, Look::Exact, QColor(79, 166, 223)},
+        {"list border top", {87, 0}, Look::Exact, QColor(79, 166, 223)},
+        {"list border left", {0, 90}, Look::Exact, QColor(79, 166, 223)},
+        {"list border right", {174, 90}, Look::Exact, QColor(79, 166, 223)},
+        {"list border bottom", {87, 180}, Look::Exact, QColor(79, 166, 223)},
+        {"list border left beside the last row", {0, 172}, Look::Exact, QColor(79, 166, 223)},
+        {"list border right beside the last row", {174, 172}, Look::Exact, QColor(79, 166, 223)},
+        {"list fill under the border", {1, 1}, Look::Exact, QColor(146, 214, 255)},
+        {"list fill middle", {87, 90}, Look::Exact, QColor(146, 214, 255)},
+        {"list fill behind the last row", {86, 177}, Look::Exact, QColor(146, 214, 255)},
+        {"list fill last row's right end", {172, 170}, Look::Exact, QColor(146, 214, 255)},
+        {"list rounded corner bottom left", {0, 180}, Look::Clear},
+        {"list rounded corner bottom right", {174, 180}, Look::Clear},
+    };
+    AddPlaces(list, listPlaces);
 
     // The menu highlight: orange bar with its point and faint frame.
     const char *bar = "menu-highlight.png";
     const QColor orange(255, 150, 0);
-    AddExact("highlight bar top left", bar, {1, 1}, orange);
-    AddExact("highlight bar bottom left", bar, {1, 33}, orange);
-    AddExact("highlight straight part end top", bar, {181, 1}, orange);
-    AddExact("highlight straight part end bottom", bar, {181, 33}, orange);
-    AddExact("highlight middle", bar, {95, 17}, orange);
-    AddExact("highlight point row 16", bar, {189, 16}, orange, 4);
-    AddExact("highlight point row 17", bar, {189, 17}, orange, 4);
-    AddExact("highlight point row 18", bar, {189, 18}, orange, 4);
-    AddExact("highlight inside the point", bar, {184, 8}, orange);
-    AddExact("highlight frame left", bar, {0, 17}, QColor(238, 238, 238, 31), 2);
-    AddExact("highlight frame top", bar, {95, 0}, QColor(238, 238, 238, 31), 2);
-    AddExact("highlight frame bottom", bar, {95, 34}, QColor(238, 238, 238, 31), 2);
-    AddPlace("highlight beyond the point top", bar, {189, 1}, Look::Clear);
-    AddPlace("highlight beyond the point bottom", bar, {189, 33}, Look::Clear);
-    AddPlace("highlight beside the point", bar, {188, 5}, Look::Clear);
+    const Place barPlaces[] = {
+        {"highlight bar top left", {1, 1}, Look::Exact, orange},
+        {"highlight bar bottom left", {1, 33}, Look::Exact, orange},
+        {"highlight straight part end top", {181, 1}, Look::Exact, orange},
+        {"highlight straight part end bottom", {181, 33}, Look::Exact, orange},
+        {"highlight middle", {95, 17}, Look::Exact, orange},
+        {"highlight point row 16", {189, 16}, Look::Exact, orange, 4},
+        {"highlight point row 17", {189, 17}, Look::Exact, orange, 4},
+        {"highlight point row 18", {189, 18}, Look::Exact, orange, 4},
+        {"highlight inside the point", {184, 8}, Look::Exact, orange},
+        {"highlight frame left", {0, 17}, Look::Exact, QColor(238, 238, 238, 31), 2},
+        {"highlight frame top", {95, 0}, Look::Exact, QColor(238, 238, 238, 31), 2},
+        {"highlight frame bottom", {95, 34}, Look::Exact, QColor(238, 238, 238, 31), 2},
+        {"highlight beyond the point top", {189, 1}, Look::Clear},
+        {"highlight beyond the point bottom", {189, 33}, Look::Clear},
+        {"highlight beside the point", {188, 5}, Look::Clear},
+    };
+    AddPlaces(bar, barPlaces);
 
     // The preview pointer: a white triangle pointing left.
     const char *ptr = "preview-pointer.png";
-    AddExact("pointer base top", ptr, {7, 1}, white);
-    AddExact("pointer base middle", ptr, {7, 6}, white);
-    AddExact("pointer base bottom", ptr, {7, 12}, white);
-    AddExact("pointer inside", ptr, {5, 7}, white);
-    AddPlace("pointer left of the tip", ptr, {0, 7}, Look::Clear);
-    AddPlace("pointer top left", ptr, {0, 0}, Look::Clear);
-    AddPlace("pointer above the base", ptr, {7, 0}, Look::Clear);
-    AddPlace("pointer above the upper edge", ptr, {4, 1}, Look::Clear);
+    const Place ptrPlaces[] = {
+        {"pointer base top", {7, 1}, Look::Exact, white},     {"pointer base middle", {7, 6}, Look::Exact, white},
+        {"pointer base bottom", {7, 12}, Look::Exact, white}, {"pointer inside", {5, 7}, Look::Exact, white},
+        {"pointer left of the tip", {0, 7}, Look::Clear},     {"pointer top left", {0, 0}, Look::Clear},
+        {"pointer above the base", {7, 0}, Look::Clear},      {"pointer above the upper edge", {4, 1}, Look::Clear},
+    };
+    AddPlaces(ptr, ptrPlaces);
 
     // The result panels: pale yellow, white value box in its grey frame.
     const QColor yellow(255, 253, 188), frame(179, 179, 179);
@@ -155,75 +163,90 @@ void PicturesTest::pixel_data()
     }
 
     // The cross-sections: metal where the profile has metal, clear elsewhere.
-    AddPlace("pipe ring top", "kind-pipe.png", {95, 12}, Look::Metal);
-    AddPlace("pipe ring bottom", "kind-pipe.png", {95, 178}, Look::Metal);
-    AddPlace("pipe ring left", "kind-pipe.png", {12, 95}, Look::Metal);
-    AddPlace("pipe ring right", "kind-pipe.png", {179, 95}, Look::Metal);
-    AddPlace("pipe bore centre", "kind-pipe.png", {95, 95}, Look::Clear);
-    AddPlace("pipe bore near the wall", "kind-pipe.png", {95, 30}, Look::Clear);
-    AddPlace("pipe corner", "kind-pipe.png", {3, 3}, Look::Clear);
-    AddPlace("pipe corner bottom right", "kind-pipe.png", {188, 187}, Look::Clear);
+    const Place kindPipePlaces[] = {
+        {"pipe ring top", {95, 12}, Look::Metal},    {"pipe ring bottom", {95, 178}, Look::Metal},
+        {"pipe ring left", {12, 95}, Look::Metal},   {"pipe ring right", {179, 95}, Look::Metal},
+        {"pipe bore centre", {95, 95}, Look::Clear}, {"pipe bore near the wall", {95, 30}, Look::Clear},
+        {"pipe corner", {3, 3}, Look::Clear},        {"pipe corner bottom right", {188, 187}, Look::Clear},
+    };
+    AddPlaces("kind-pipe.png", kindPipePlaces);
 
-    AddPlace("hollow section top wall", "kind-profile-pipe.png", {100, 10}, Look::Metal);
-    AddPlace("hollow section bottom wall", "kind-profile-pipe.png", {100, 140}, Look::Metal);
-    AddPlace("hollow section left wall", "kind-profile-pipe.png", {10, 75}, Look::Metal);
-    AddPlace("hollow section right wall", "kind-profile-pipe.png", {191, 75}, Look::Metal);
-    AddPlace("hollow section opening", "kind-profile-pipe.png", {100, 75}, Look::Clear);
-    AddPlace("hollow section opening corner", "kind-profile-pipe.png", {22, 22}, Look::Clear);
-    AddPlace("hollow section outer corner", "kind-profile-pipe.png", {1, 1}, Look::Clear);
+    const Place kindProfilePipePlaces[] = {
+        {"hollow section top wall", {100, 10}, Look::Metal},  {"hollow section bottom wall", {100, 140}, Look::Metal},
+        {"hollow section left wall", {10, 75}, Look::Metal},  {"hollow section right wall", {191, 75}, Look::Metal},
+        {"hollow section opening", {100, 75}, Look::Clear},   {"hollow section opening corner", {22, 22}, Look::Clear},
+        {"hollow section outer corner", {1, 1}, Look::Clear},
+    };
+    AddPlaces("kind-profile-pipe.png", kindProfilePipePlaces);
 
-    AddPlace("square middle", "kind-square.png", {97, 97}, Look::Metal);
-    AddPlace("square near a corner", "kind-square.png", {10, 10}, Look::Metal);
-    AddPlace("square near the far corner", "kind-square.png", {185, 185}, Look::Metal);
-    AddPlace("square margin", "kind-square.png", {97, 0}, Look::Clear);
-    AddPlace("square corner", "kind-square.png", {194, 194}, Look::Clear);
+    const Place kindSquarePlaces[] = {
+        {"square middle", {97, 97}, Look::Metal},
+        {"square near a corner", {10, 10}, Look::Metal},
+        {"square near the far corner", {185, 185}, Look::Metal},
+        {"square margin", {97, 0}, Look::Clear},
+        {"square corner", {194, 194}, Look::Clear},
+    };
+    AddPlaces("kind-square.png", kindSquarePlaces);
 
-    AddPlace("round middle", "kind-round.png", {98, 98}, Look::Metal);
-    AddPlace("round top", "kind-round.png", {98, 8}, Look::Metal);
-    AddPlace("round left", "kind-round.png", {8, 98}, Look::Metal);
-    AddPlace("round corner", "kind-round.png", {12, 12}, Look::Clear);
-    AddPlace("round corner bottom right", "kind-round.png", {184, 184}, Look::Clear);
+    const Place kindRoundPlaces[] = {
+        {"round middle", {98, 98}, Look::Metal},
+        {"round top", {98, 8}, Look::Metal},
+        {"round left", {8, 98}, Look::Metal},
+        {"round corner", {12, 12}, Look::Clear},
+        {"round corner bottom right", {184, 184}, Look::Clear},
+    };
+    AddPlaces("kind-round.png", kindRoundPlaces);
 
-    AddPlace("angle upright leg", "kind-angle.png", {40, 100}, Look::Metal);
-    AddPlace("angle lower leg", "kind-angle.png", {110, 138}, Look::Metal);
-    AddPlace("angle above the lower leg", "kind-angle.png", {150, 40}, Look::Clear);
-    AddPlace("angle corner top left", "kind-angle.png", {2, 2}, Look::Clear);
-    AddPlace("angle corner bottom right", "kind-angle.png", {178, 178}, Look::Clear);
+    const Place kindAnglePlaces[] = {
+        {"angle upright leg", {40, 100}, Look::Metal},          {"angle lower leg", {110, 138}, Look::Metal},
+        {"angle above the lower leg", {150, 40}, Look::Clear},  {"angle corner top left", {2, 2}, Look::Clear},
+        {"angle corner bottom right", {178, 178}, Look::Clear},
+    };
+    AddPlaces("kind-angle.png", kindAnglePlaces);
 
-    AddPlace("sheet middle", "kind-sheet.png", {70, 92}, Look::Metal);
-    AddPlace("sheet corner", "kind-sheet.png", {0, 0}, Look::Clear);
-    AddPlace("sheet corner bottom right", "kind-sheet.png", {139, 184}, Look::Clear);
+    const Place kindSheetPlaces[] = {
+        {"sheet middle", {70, 92}, Look::Metal},
+        {"sheet corner", {0, 0}, Look::Clear},
+        {"sheet corner bottom right", {139, 184}, Look::Clear},
+    };
+    AddPlaces("kind-sheet.png", kindSheetPlaces);
 
-    AddPlace("strip middle", "kind-strip.png", {122, 40}, Look::Metal);
-    AddPlace("strip left end", "kind-strip.png", {10, 40}, Look::Metal);
-    AddPlace("strip right end", "kind-strip.png", {234, 40}, Look::Metal);
-    AddPlace("strip above", "kind-strip.png", {122, 2}, Look::Clear);
-    AddPlace("strip below", "kind-strip.png", {122, 78}, Look::Clear);
+    const Place kindStripPlaces[] = {
+        {"strip middle", {122, 40}, Look::Metal},    {"strip left end", {10, 40}, Look::Metal},
+        {"strip right end", {234, 40}, Look::Metal}, {"strip above", {122, 2}, Look::Clear},
+        {"strip below", {122, 78}, Look::Clear},
+    };
+    AddPlaces("kind-strip.png", kindStripPlaces);
 
-    AddPlace("hexagon middle", "kind-hexagon.png", {95, 82}, Look::Metal);
-    AddPlace("hexagon flat top", "kind-hexagon.png", {95, 6}, Look::Metal);
-    AddPlace("hexagon flat bottom", "kind-hexagon.png", {95, 158}, Look::Metal);
-    AddPlace("hexagon left vertex", "kind-hexagon.png", {10, 82}, Look::Metal);
-    AddPlace("hexagon right vertex", "kind-hexagon.png", {181, 82}, Look::Metal);
-    AddPlace("hexagon above the flat", "kind-hexagon.png", {95, 0}, Look::Clear);
-    AddPlace("hexagon corner top left", "kind-hexagon.png", {8, 8}, Look::Clear);
-    AddPlace("hexagon corner bottom right", "kind-hexagon.png", {183, 157}, Look::Clear);
+    const Place kindHexagonPlaces[] = {
+        {"hexagon middle", {95, 82}, Look::Metal},        {"hexagon flat top", {95, 6}, Look::Metal},
+        {"hexagon flat bottom", {95, 158}, Look::Metal},  {"hexagon left vertex", {10, 82}, Look::Metal},
+        {"hexagon right vertex", {181, 82}, Look::Metal}, {"hexagon above the flat", {95, 0}, Look::Clear},
+        {"hexagon corner top left", {8, 8}, Look::Clear}, {"hexagon corner bottom right", {183, 157}, Look::Clear},
+    };
+    AddPlaces("kind-hexagon.png", kindHexagonPlaces);
 
-    AddPlace("channel web", "kind-channel.png", {100, 10}, Look::Metal);
-    AddPlace("channel left flange", "kind-channel.png", {12, 80}, Look::Metal);
-    AddPlace("channel right flange", "kind-channel.png", {188, 80}, Look::Metal);
-    AddPlace("channel opening", "kind-channel.png", {100, 70}, Look::Clear);
-    AddPlace("channel opening at the bottom", "kind-channel.png", {100, 109}, Look::Clear);
-    AddPlace("channel above the web", "kind-channel.png", {100, 0}, Look::Clear);
+    const Place kindChannelPlaces[] = {
+        {"channel web", {100, 10}, Look::Metal},
+        {"channel left flange", {12, 80}, Look::Metal},
+        {"channel right flange", {188, 80}, Look::Metal},
+        {"channel opening", {100, 70}, Look::Clear},
+        {"channel opening at the bottom", {100, 109}, Look::Clear},
+        {"channel above the web", {100, 0}, Look::Clear},
+    };
+    AddPlaces("kind-channel.png", kindChannelPlaces);
 
-    AddPlace("beam top flange", "kind-beam.png", {70, 10}, Look::Metal);
-    AddPlace("beam top flange left end", "kind-beam.png", {10, 12}, Look::Metal);
-    AddPlace("beam web", "kind-beam.png", {70, 76}, Look::Metal);
-    AddPlace("beam bottom flange", "kind-beam.png", {70, 142}, Look::Metal);
-    AddPlace("beam bottom flange right end", "kind-beam.png", {130, 140}, Look::Metal);
-    AddPlace("beam left of the web", "kind-beam.png", {25, 76}, Look::Clear);
-    AddPlace("beam right of the web", "kind-beam.png", {115, 76}, Look::Clear);
-    AddPlace("beam corner", "kind-beam.png", {0, 0}, Look::Clear);
+    const Place kindBeamPlaces[] = {
+        {"beam top flange", {70, 10}, Look::Metal},
+        {"beam top flange left end", {10, 12}, Look::Metal},
+        {"beam web", {70, 76}, Look::Metal},
+        {"beam bottom flange", {70, 142}, Look::Metal},
+        {"beam bottom flange right end", {130, 140}, Look::Metal},
+        {"beam left of the web", {25, 76}, Look::Clear},
+        {"beam right of the web", {115, 76}, Look::Clear},
+        {"beam corner", {0, 0}, Look::Clear},
+    };
+    AddPlaces("kind-beam.png", kindBeamPlaces);
 }
 
 void PicturesTest::pixel() { CheckPlace(); }
