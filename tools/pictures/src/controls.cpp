@@ -60,8 +60,7 @@ QImage drawMaterialBox(int scale)
     }
     QImage box = canvas(w, h, scale);
     QPainter p(&box);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    fillSmoothly(p);
     QBrush brush(shade);
     brush.setTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale));
     p.setBrush(brush);
@@ -74,8 +73,7 @@ QImage drawMaterialList(int scale)
     const int w = 175, h = 181;
     QImage list = canvas(w, h, scale);
     QPainter p(&list);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    fillSmoothly(p);
     p.setBrush(kListBorder);
     p.drawPath(roundedCorners(QRectF(0, 0, w, h), 0, 0, 6, 6));
     p.setBrush(kListBlue);
@@ -87,8 +85,7 @@ QImage drawMenuHighlight(int scale)
 {
     QImage bar = canvas(190, 35, scale);
     QPainter p(&bar);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    fillSmoothly(p);
     // The faint frame: one pixel around the bar and along its point.
     QPolygonF frame({{0, 0}, {182.5, 0}, {191, 16}, {191, 19}, {182.5, 35}, {0, 35}});
     p.setBrush(QColor(238, 238, 238, 31));
@@ -106,8 +103,7 @@ QImage drawPreviewPointer(int scale)
 {
     QImage pointer = canvas(8, 14, scale);
     QPainter p(&pointer);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    fillSmoothly(p);
     // A faint shadow one pixel below the lower edge.
     p.setBrush(QColor(0, 0, 0, 50));
     p.drawPolygon(QPolygonF({{7, 2}, {8, 2}, {8, 14}, {7, 14}, {2.4, 8.4}}));
@@ -211,8 +207,7 @@ QImage drawClose(bool hover, int scale)
     const QColor cross = hover ? QColor(137, 6, 6) : QColor(92, 91, 90);
     QImage button = canvas(16, 16, scale);
     QPainter p(&button);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    fillSmoothly(p);
     p.setBrush(ring);
     p.drawEllipse(QPointF(8, 8), 8, 8);
     p.setBrush(Qt::white);

@@ -61,6 +61,12 @@ QImage canvas(int width, int height, int scale)
     return image;
 }
 
+void fillSmoothly(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+}
+
 QImage straightAlpha(const QImage &image)
 {
     // Qt's own conversion approximates the division by the alpha and rounds

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
@@ -28,6 +29,9 @@ QFont pixelFont(const QString &family, qreal pixelSize, bool bold = false);
 // of them; at scale 2 the image has twice as many pixels each way and every
 // drawing lands on the finer grid.
 QImage canvas(int width, int height, int scale = 1);
+
+// Sets the painter to fill smoothed shapes with no outline.
+void fillSmoothly(QPainter &p);
 
 // The image with straight (not premultiplied) alpha, the same on every machine.
 QImage straightAlpha(const QImage &image);
