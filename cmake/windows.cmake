@@ -32,12 +32,12 @@ foreach(program IN LISTS windows_programs)
   endif()
 endforeach()
 
-# The window tests draw on the offscreen platform, which a static Qt links in
-# only when asked.
+# The window tests, directly or through their fixture, draw on the offscreen
+# platform, which a static Qt links in only when asked.
 if(METALCALC_TESTS)
   foreach(program IN LISTS test_programs)
     get_target_property(libraries ${program} LINK_LIBRARIES)
-    if("metalui" IN_LIST libraries)
+    if("metalui" IN_LIST libraries OR "windowfixture" IN_LIST libraries)
       qt_import_plugins(${program} INCLUDE Qt6::QOffscreenIntegrationPlugin)
     endif()
   endforeach()
