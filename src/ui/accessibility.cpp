@@ -14,12 +14,7 @@ namespace {
 
 // Whether assistive technology listens: the notifications below cost
 // nothing while none does.
-bool g_listening = false;
-
-class Listening : public QAccessible::ActivationObserver {
-public:
-    void accessibilityActiveChanged(bool active) override { g_listening = active; }
-};
+bool Listening() { return QAccessible::isActive(); }
 
 // A label's announcement: a notification that is never shown, whose
 // "showing" event makes screen readers speak it. Orca speaks a notification
@@ -104,7 +99,7 @@ class Presenting : public QAccessibleWidget {
 public:
     using QAccessibleWidget::QAccessibleWidget;
 
-    QRect rect() const override { return widget()->isVisible() ? ToScreen(widget(), widget()->rect()) : QRect(); }
+    QRect rect() const override { return ScreenPlace(widget()); }
 
     int childCount() const override { return int(PresentedChildren(object()).size()); }
 
@@ -264,6 +259,8 @@ QPoint FromScreen(const QWidget *widget, QPoint point)
     return widget->mapFromGlobal(point);
 }
 
+QRect ScreenPlace(const QWidget *widget) { return widget->isVisible() ? ToScreen(widget, widget->rect()) : QRect(); }
+
 Relations CaptionRelation(Label *caption, QAccessible::Relation match)
 {
     if (!caption || !(match & QAccessible::Label))
@@ -278,9 +275,6 @@ void InstallAccessibility()
         return;
     installed = true;
     QAccessible::installFactory(Factory);
-    static Listening listening;
-    QAccessible::installActivationObserver(&listening);
-    g_listening = QAccessible::isActive();
 }
 
 void MakeAnnounced(Label *label)
@@ -291,13 +285,13 @@ void MakeAnnounced(Label *label)
 
 void NotifyNameChanged(QWidget *control)
 {
-    if (g_listening)
+    if (Listening())
         Notify(control, QAccessible::NameChanged);
 }
 
 void NotifyCaptionChanged(Label *label)
 {
-    if (!g_listening)
+    if (!Listening())
         return;
     Notify(label, QAccessible::NameChanged);
     if (auto *field = qobject_cast<Edit *>(label->buddy()))
@@ -308,7 +302,7 @@ void NotifyCaptionChanged(Label *label)
 
 void NotifyChoicesChanged(QWidget *window)
 {
-    if (!g_listening)
+    if (!Listening())
         return;
     for (Control *control : window->findChildren<Control *>()) {
         if (!control->isChoice())

@@ -16,6 +16,8 @@ class Label;
 // pixels, as assistive technology takes them.
 QRect ToScreen(const QWidget *widget, const QRect &local);
 QPoint FromScreen(const QWidget *widget, QPoint point);
+// Where a control lies on the screen; nothing while it is hidden.
+QRect ScreenPlace(const QWidget *widget);
 
 using Relations = QList<QPair<QAccessibleInterface *, QAccessible::Relation>>;
 // Labelled by the caption, when there is one and the relation is asked for.

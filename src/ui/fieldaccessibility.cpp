@@ -17,7 +17,7 @@ public:
     explicit FieldInterface(Edit *edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
     Edit *edit() const { return static_cast<Edit *>(object()); }
 
-    QRect rect() const override { return edit()->isVisible() ? ToScreen(edit(), edit()->rect()) : QRect(); }
+    QRect rect() const override { return ScreenPlace(edit()); }
 
     bool outsideWindow() const
     {
