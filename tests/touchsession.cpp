@@ -35,7 +35,14 @@ void RunSession()
         QCoreApplication::exit(3);
         return;
     }
+    // The clicks below give a field the focus only in the active window; on
+    // X11 it is active once the server says so, some time after asking.
     form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form)) {
+        std::printf("session: the window did not become active\n");
+        QCoreApplication::exit(3);
+        return;
+    }
 
     ReplaceText(form->Edit1, QStringLiteral("57"));
     ReplaceText(form->Edit2, QStringLiteral("3.5"));
