@@ -143,7 +143,7 @@ public:
                 return label->shownText();
             return control()->spokenName();
         case QAccessible::Description:  // the tool tip is the name already
-            return {};
+            return control()->spokenDescription();
         default:
             return Presenting::text(t);
         }
@@ -171,6 +171,13 @@ public:
     }
 
     QStringList actionNames() const override { return Pressable(role()) ? QStringList{pressAction()} : QStringList{}; }
+
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        if (action == pressAction() && !control()->keyBinding().isEmpty())
+            return {control()->keyBinding()};
+        return {};
+    }
 
     void doAction(const QString &action) override
     {
@@ -287,6 +294,12 @@ void NotifyNameChanged(QWidget *control)
 {
     if (Listening())
         Notify(control, QAccessible::NameChanged);
+}
+
+void NotifyDescriptionChanged(QWidget *control)
+{
+    if (Listening())
+        Notify(control, QAccessible::DescriptionChanged);
 }
 
 void NotifyCaptionChanged(Label *label)

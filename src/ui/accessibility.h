@@ -25,8 +25,9 @@ void InstallAccessibility();
 // changes (the result).
 void MakeAnnounced(Label *label);
 
-// The control's accessible name has changed.
+// The control's accessible name, or its description, has changed.
 void NotifyNameChanged(QWidget *control);
+void NotifyDescriptionChanged(QWidget *control);
 // The label's caption has changed: its name, the name of the field it
 // captions, and, for a label whose changes are announced, the announcement.
 void NotifyCaptionChanged(Label *label);

@@ -51,6 +51,14 @@ void Control::setSpokenName(const QString &name)
 
 QString Control::spokenName() const { return spokenName_.isEmpty() ? toolTip() : spokenName_; }
 
+void Control::setSpokenDescription(const QString &description)
+{
+    if (description == spokenDescription_)
+        return;
+    spokenDescription_ = description;
+    NotifyDescriptionChanged(this);
+}
+
 void Control::leaveEvent(QEvent *) { emit mouseLeft(); }
 
 Label::Label(QWidget *parent) : Control(parent) { setAccessibleRole(QAccessible::StaticText); }

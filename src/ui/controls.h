@@ -44,6 +44,13 @@ public:
     QAccessible::Role accessibleRole() const { return role_; }
     void setSpokenName(const QString &name);
     QString spokenName() const;
+    // What the control holds, for a control named by what it is (the size
+    // box: the chosen designation); and the key that does what its click
+    // does.
+    void setSpokenDescription(const QString &description);
+    QString spokenDescription() const { return spokenDescription_; }
+    void setKeyBinding(const QString &key) { keyBinding_ = key; }
+    QString keyBinding() const { return keyBinding_; }
     void setCurrentWhen(std::function<bool()> current) { current_ = std::move(current); }
     bool isChoice() const { return bool(current_); }
     bool isCurrent() const { return current_ && current_(); }
@@ -73,6 +80,8 @@ private:
     bool leftPressed_ = false;
     QAccessible::Role role_ = QAccessible::NoRole;
     QString spokenName_;
+    QString spokenDescription_;
+    QString keyBinding_;
     std::function<bool()> current_;
     Label *labelledBy_ = nullptr;
 };

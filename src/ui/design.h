@@ -18,6 +18,8 @@ inline constexpr QRgb kSelectedItem = qRgb(255, 255, 255);
 inline constexpr QRgb kHoveredItem = ui::Bgr(14013909);
 // The material under the pointer in the list.
 inline constexpr QRgb kListHover = ui::Bgr(14657103);
+// The size list, in the material list's blue.
+inline constexpr QRgb kSizeList = qRgb(146, 214, 255);
 // The result: a number in black, the error text in red.
 inline constexpr QRgb kResultNumber = qRgb(0, 0, 0);
 inline constexpr QRgb kResultError = ui::Bgr(255);
@@ -29,6 +31,10 @@ inline QString ZeroResult() { return QStringLiteral("0.00"); }
 inline QString LengthWord() { return QStringLiteral("Длина"); }
 inline QString AreaWord() { return QStringLiteral("Площадь"); }
 inline QString MassWord() { return QStringLiteral("Масса"); }
+// The size box: its name for screen readers, and its text while the
+// kind's own formula makes the result.
+inline QString SizeWord() { return QStringLiteral("Типоразмер"); }
+inline QString NoSizeText() { return QStringLiteral("по размерам"); }
 
 }  // namespace design
 

@@ -87,7 +87,7 @@ void ApplyModeToggleImage(ProfileKind kind)
 void SwitchMode(bool mass)
 {
     TForm1 &form = *Form1;
-    CloseMaterialList();
+    CloseDropDowns();
     MassMode = mass;
     form.Image5->setPicture(Form2->ModeToggle(CurrentKind, mass).picture());
     if (CurrentKind == pkSheet) {

@@ -97,6 +97,7 @@ const std::vector<ControlSpec> &layout::Table()
         .family = "Arial", .pixels = 19, .bold = true, .color = ui::Bgr(2763429), .justify = J::Center};
     static const Style result{.family = "Tahoma", .pixels = 19, .italic = true, .justify = J::Center};
     static const Style year{.family = "Trebuchet MS", .pixels = 13, .color = ui::Bgr(7566195), .autoSize = true};
+    static const Style sizeRule{.family = "Tahoma", .pixels = 12, .color = ui::Bgr(7566195), .justify = J::Center};
     // The off-window focus field holds what is typed while the focus is
     // parked there, and nobody ever sees or undoes it. Were its undo kept,
     // every keystroke would be kept with it as long as the program runs.
@@ -150,6 +151,14 @@ const std::vector<ControlSpec> &layout::Table()
         {CONTROL(Image13), .place = {568, 535, 112, 35}, .style = &kHandPicture, .role = QAccessible::Link,
          .spokenName = kSellerName, .click = &TForm1::Image9Click},
         {CONTROL(Label34), .place = {44, 546, 61, 18}, .text = QStringLiteral("2009-2013"), .style = &year},
+        // The size box under the kind's title, in the material box's look;
+        // the pipe, the kind at start, has standard sizes.
+        {CONTROL(Image14), .place = {509, 262, 177, 35}, .style = &kHandPicture,
+         .picture = pictures::Listed("material-box.png"), .role = QAccessible::ButtonDropDown,
+         .spokenName = design::SizeWord(), .click = &TForm1::SizeBoxClick},
+        {CONTROL(Label35), .place = {509, 261, 145, 35}, .text = "  " + design::NoSizeText(), .style = &boxText,
+         .role = QAccessible::ButtonDropDown, .click = &TForm1::SizeBoxClick},
+        {CONTROL(Label36), .place = {501, 301, 193, 16}, .shown = false, .style = &sizeRule},
 
         // Panels and edit fields lie over all of them.
         {CONTROL(Panel1), .place = {-240, 96, 177, 182}, .shown = false, .role = QAccessible::List},
@@ -194,6 +203,12 @@ const std::vector<ControlSpec> &layout::Table()
         {CONTROL(Panel3), .place = {264, 136, 120, 120}, .shown = false, .background = qRgb(255, 255, 255)},
         {CONTROL(Image12), .parent = &TForm1::Panel3, .place = {0, 0, 120, 120}, .style = &kPicture, .center = true,
          .fillParent = true},
+
+        // The size list hangs from the size box, over everything; its list
+        // of sizes is made when it first opens (sizepicker.cpp).
+        {CONTROL(Panel4), .place = {436, 297, 250, 232}, .shown = false, .background = design::kSizeList,
+         .role = QAccessible::Pane},
+        {CONTROL(Label37), .parent = &TForm1::Panel4, .place = {6, 4, 238, 18}, .style = &kListItem},
     };
     return rows;
 }

@@ -33,6 +33,8 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window)
     CurrentMaterial = mtCarbonSteel;
     MassMode = true;
     RecalcEnabled = true;
+    CurrentStandard = nullptr;
+    CurrentSize = nullptr;
 
     ui::InstallFonts();
     ui::InstallAccessibility();
@@ -100,6 +102,7 @@ void TForm1::FormCreate()
     // as the result changes.
     Label18->setBuddy(Label32);
     ui::MakeAnnounced(Label32);
+    InstallSizeKeys(this);
 }
 
 void TForm1::FormShow() { Edit4->setFocus(); }
@@ -145,6 +148,9 @@ void TForm1::EditCalcChange(ui::Edit *Sender)
 {
     if (Sender->text().isEmpty() || !RecalcEnabled)
         return;
+    // A field that no longer holds what a standard size wrote leaves it.
+    if (EditLeavesSize(Sender))
+        LeaveStandardSize();
     const QString quantity = InputEdit(Kind(CurrentKind).quantityRow)->text();
     if (quantity.isEmpty() || quantity == QLatin1String("0"))
         return;
@@ -165,7 +171,12 @@ void TForm1::Calculate(ProfileKind id)
         utf8[r] = InputEdit(row)->text().toUtf8();
         texts[r] = std::string_view(utf8[r].constData(), static_cast<std::size_t>(utf8[r].size()));
     }
-    const double value = CalculateResult(id, texts, Densities[CurrentMaterial], MassMode);
+    // A standard size's result is the standard's mass; a sheet's standard
+    // thickness only fills its field.
+    const bool standard = CurrentSize && id != pkSheet;
+    const double value = standard ? CalculateStandardResult(*CurrentSize, CurrentMaterial,
+                                                            texts[std::size_t(Kind(id).quantityRow)], MassMode)
+                                  : CalculateResult(id, texts, Densities[CurrentMaterial], MassMode);
     const ResultText result = FormatResult(value, groupSeparator_);
     Label32->setFontColor(QColor(result.error ? design::kResultError : design::kResultNumber));
     Label32->setCaption(QString::fromStdString(ShownResult(result, MassMode, id)));

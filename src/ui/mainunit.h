@@ -21,6 +21,7 @@
 #include "calculator.h"
 #include "catalogue.h"
 #include "controls.h"
+#include "standards.h"
 
 #include <array>
 #include <string>
@@ -76,6 +77,15 @@ public:
     ui::Edit *Edit4 = nullptr;     // off-window field that holds the focus when no row should
     ui::Panel *Panel3 = nullptr;   // preview frame
     ui::Image *Image12 = nullptr;  // preview photo
+
+    // The standard sizes of the kind (sizepicker.cpp): the size box, the
+    // line that names the rule of the result, and the drop-down list, with
+    // the search typed so far above its list of sizes.
+    ui::Image *Image14 = nullptr;  // size box
+    ui::Label *Label35 = nullptr;  // size box text: the chosen designation
+    ui::Label *Label36 = nullptr;  // the standard and its mass per metre
+    ui::Panel *Panel4 = nullptr;   // size list
+    ui::Label *Label37 = nullptr;  // the search typed into the list
 
     // Start-up.
     void FormCreate();
@@ -137,6 +147,10 @@ public:
     void Label12Click(ui::Control *Sender);
     void Label13Click(ui::Control *Sender);
 
+    // Standard sizes.
+    void SizeBoxClick(ui::Control *Sender);
+    void ShowSizeBox(metal::ProfileKind id);
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -169,6 +183,11 @@ extern metal::ProfileKind CurrentKind;     // written only by the profile menu
 extern metal::MaterialId CurrentMaterial;  // written only by the material list
 extern bool MassMode;                      // written only by the mode toggle
 extern bool RecalcEnabled;                 // False only while ResetInputs rewrites the fields
+// The standard size whose dimensions the fields hold, and its standard;
+// nullptr while the kind's own formula makes the result. Written only by
+// the size list and by leaving the size.
+extern const metal::Standard *CurrentStandard;
+extern const metal::StandardSize *CurrentSize;
 
 // Appends the unit of the current mode and kind to the result; the result
 // turns black.
@@ -177,8 +196,20 @@ void AppendResultUnit();
 // Sets every input field to "0" with no calculation on the way.
 void ResetInputs();
 
-// Closes the material list.
-void CloseMaterialList();
+// Closes the drop-down lists: the material list and the size list.
+void CloseDropDowns();
+void CloseSizeList();
+// The keys of the size list.
+void InstallSizeKeys(TForm1 *form);
+
+// Returns to the kind's own formula: the fields no longer hold a standard
+// size as it was chosen.
+void LeaveStandardSize();
+// Whether an edit of the field leaves the chosen standard size: it no
+// longer holds what the size wrote into it.
+bool EditLeavesSize(const ui::Edit *field);
+// The rule of the result, after the size or the material changed.
+void ShowSizeRule();
 
 // Where the window opens on a screen: centred in the area the desktop
 // leaves free, or at its top-left corner when the window does not fit.

@@ -10,6 +10,7 @@ namespace {
 // The list hangs from the box, over everything else, until a click closes it.
 void OpenMaterialList()
 {
+    CloseSizeList();
     ui::Panel *list = Form1->Panel1;
     list->show();
     list->move(DesignedPlace(Form1->Image2).left(), list->y());
@@ -18,21 +19,25 @@ void OpenMaterialList()
 
 }  // namespace
 
-void CloseMaterialList() { Form1->Panel1->hide(); }
+void CloseDropDowns()
+{
+    Form1->Panel1->hide();
+    CloseSizeList();
+}
 
 void TForm1::Label1Click(ui::Control *) { OpenMaterialList(); }
 
 void TForm1::Image2Click(ui::Control *) { OpenMaterialList(); }
 
-void TForm1::Image1Click(ui::Control *) { CloseMaterialList(); }
+void TForm1::Image1Click(ui::Control *) { CloseDropDowns(); }
 
-void TForm1::Image6Click(ui::Control *) { CloseMaterialList(); }
+void TForm1::Image6Click(ui::Control *) { CloseDropDowns(); }
 
-void TForm1::Image7Click(ui::Control *) { CloseMaterialList(); }
+void TForm1::Image7Click(ui::Control *) { CloseDropDowns(); }
 
-void TForm1::Label17Click(ui::Control *) { CloseMaterialList(); }
+void TForm1::Label17Click(ui::Control *) { CloseDropDowns(); }
 
-void TForm1::Panel2Click(ui::Control *) { CloseMaterialList(); }
+void TForm1::Panel2Click(ui::Control *) { CloseDropDowns(); }
 
 void TForm1::LabelComboMouseEnter(ui::Control *Sender)
 {
@@ -48,8 +53,10 @@ void TForm1::LabelComboClick(ui::Control *Sender)
     auto *item = static_cast<ui::Label *>(Sender);
     CurrentMaterial = static_cast<MaterialId>(item->Tag);
     ui::NotifyChoicesChanged(this);
-    CloseMaterialList();
+    CloseDropDowns();
     Label1->setCaption(QLatin1Char(' ') + item->caption());
+    // A standard size keeps its mass per metre, in the new material.
+    ShowSizeRule();
     // Re-posting the text of Edit2 raises its change notification, which
     // recomputes the result with the new density under the usual rule.
     const QString text = Edit2->text();

@@ -43,13 +43,16 @@ void TForm1::SelectKind(ProfileKind kind, ui::Label *item)
         Label17->setCaption(QStringLiteral("Труба\rпрофильная"));
     setLogo(kind);
     SetEdits(kind);
+    // Another kind starts from its own formula.
+    LeaveStandardSize();
+    ShowSizeBox(kind);
     Label32->setCaption(design::ZeroResult());
     AppendResultUnit();
 }
 
 void TForm1::setLogo(int id)
 {
-    CloseMaterialList();
+    CloseDropDowns();
     if (id < pkPipe || id > pkBeam)
         return;
     Image6->setPicture(Form2->KindDrawing(static_cast<ProfileKind>(id)).picture());

@@ -1,0 +1,380 @@
+// The standard sizes of the kind: the size box under the kind's title, its
+// drop-down list, and the line under the box that names the rule of the
+// result. Choosing a size writes its dimensions into the kind's fields and
+// makes the result the standard's theoretical mass; editing a field the
+// size wrote, or choosing another kind, returns to the kind's formula.
+#include "accessibility.h"
+#include "design.h"
+#include "mainunit.h"
+
+#include <QAbstractListModel>
+#include <QKeyEvent>
+#include <QListView>
+#include <QPainter>
+#include <QPointer>
+#include <QShortcut>
+#include <QStyledItemDelegate>
+
+#include <vector>
+
+using namespace metal;
+
+const Standard *CurrentStandard = nullptr;
+const StandardSize *CurrentSize = nullptr;
+
+namespace {
+
+// The list, below the line that shows the search typed so far.
+constexpr QRect kListPlace{2, 26, 246, 204};
+constexpr int kRowHeight = 16;
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// What the user types to find a size, as the designations write it: the
+// multiplication sign for any x, the Russian х or *, the point for a comma.
+QString SearchKey(const QString &typed)
+{
+    QString key;
+    for (QChar c : typed) {
+        if (c == u'x' || c == u'X' || c == u'х' || c == u'Х' || c == u'*')
+            c = u'×';
+        else if (c == u',')
+            c = u'.';
+        if (!c.isSpace())
+            key.append(c);
+    }
+    return key;
+}
+
+// The standards of the kind, their series as headings and their sizes, of
+// those whose designation starts with the search.
+class SizeModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    struct Entry {
+        const Standard *standard;
+        const SizeSeries *series;
+        const StandardSize *size;  // nullptr for the series' heading
+    };
+
+    void fill(ProfileKind kind, const QString &search)
+    {
+        beginResetModel();
+        entries_.clear();
+        for (const Standard &standard : StandardsOf(kind))
+            for (const SizeSeries &series : standard.series) {
+                bool headed = false;
+                for (const StandardSize &size : series.sizes) {
+                    if (!Utf8(size.designation).startsWith(search, Qt::CaseInsensitive))
+                        continue;
+                    if (!headed)
+                        entries_.push_back({&standard, &series, nullptr});
+                    headed = true;
+                    entries_.push_back({&standard, &series, &size});
+                }
+            }
+        endResetModel();
+    }
+
+    const Entry &entry(const QModelIndex &index) const { return entries_[static_cast<std::size_t>(index.row())]; }
+
+    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : int(entries_.size()); }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || role != Qt::DisplayRole)
+            return {};
+        const Entry &e = entry(index);
+        if (e.size)
+            return Utf8(e.size->designation);
+        return Utf8(e.standard->number) + QStringLiteral(" · ") + Utf8(e.series->name);
+    }
+
+    // A heading can be neither chosen nor stepped onto.
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        if (!index.isValid() || !entry(index).size)
+            return Qt::NoItemFlags;
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    }
+
+private:
+    std::vector<Entry> entries_;
+};
+
+// Rows in the material list's look: the sizes bold in its blue-grey, the
+// headings smaller and grey, the current row on the list's hover colour.
+class SizeDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const bool heading = !(index.flags() & Qt::ItemIsSelectable);
+        const auto *view = static_cast<const QAbstractItemView *>(parent());
+        if (!heading && view->currentIndex() == index)
+            painter->fillRect(option.rect, QColor(design::kListHover));
+        QFont font = option.font;
+        font.setBold(!heading);
+        font.setPixelSize(heading ? 11 : 12);
+        painter->setFont(font);
+        painter->setPen(heading ? QColor(ui::Bgr(7566195)) : QColor(ui::Bgr(8017250)));
+        const QRect text = option.rect.adjusted(heading ? 4 : 12, 0, -4, 0);
+        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
+                          option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, text.width()));
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override { return {0, kRowHeight}; }
+};
+
+void ChooseSize(const SizeModel::Entry &entry);
+
+// The list of sizes. It takes the keys while open: what can be typed into
+// a designation searches, Backspace takes back, the arrows and page keys
+// move the highlight, Enter chooses and Esc closes without a change. The
+// pointer highlights the row under it and a click chooses. Screen readers
+// choose a size by selecting it.
+class SizeView : public QListView {
+public:
+    SizeView(QWidget *parent, ui::Label *searchLine) : QListView(parent), model_(this), searchLine_(searchLine)
+    {
+        setObjectName(QStringLiteral("SizeList"));
+        setAccessibleName(design::SizeWord());
+        setModel(&model_);
+        setItemDelegate(new SizeDelegate(this));
+        setUniformItemSizes(true);
+        setFrameShape(QFrame::NoFrame);
+        setEditTriggers(NoEditTriggers);
+        setSelectionMode(SingleSelection);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setMouseTracking(true);
+        QPalette colours = palette();
+        colours.setColor(QPalette::Base, QColor(design::kSizeList));
+        setPalette(colours);
+        setGeometry(kListPlace);
+        connect(this, &QAbstractItemView::entered, this, &SizeView::highlight);
+        connect(this, &QAbstractItemView::clicked, this, &SizeView::choose);
+        connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this](const QItemSelection &now) {
+            if (!now.indexes().isEmpty())
+                choose(now.indexes().first());
+        });
+    }
+
+    void open(ProfileKind kind)
+    {
+        kind_ = kind;
+        search_.clear();
+        refill();
+        // The chosen size, if any, is where the highlight starts.
+        for (int row = 0; row < model_.rowCount({}); ++row)
+            if (CurrentSize && model_.entry(model_.index(row)).size == CurrentSize)
+                highlight(model_.index(row));
+        scrollTo(currentIndex(), PositionAtCenter);
+    }
+
+protected:
+    // Selecting a size chooses it, which only a screen reader does by
+    // selecting: the keys and the pointer move the highlight.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &, const QEvent *) const override
+    {
+        return QItemSelectionModel::NoUpdate;
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            choose(currentIndex());
+            return;
+        case Qt::Key_Escape:
+            CloseSizeList();
+            return;
+        case Qt::Key_Backspace:
+            search_.chop(1);
+            refill();
+            return;
+        default:
+            break;
+        }
+        const QString typed = SearchKey(event->text());
+        if (!typed.isEmpty() && typed.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier)) {
+            search_ += typed;
+            refill();
+            return;
+        }
+        QListView::keyPressEvent(event);
+    }
+
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QListView::focusOutEvent(event);
+        // Tab, or a click into a field, leaves the list: it closes.
+        if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+            CloseSizeList();
+    }
+
+private:
+    void refill()
+    {
+        model_.fill(kind_, SearchKey(search_));
+        searchLine_->setCaption(search_.isEmpty() ? QStringLiteral("Поиск: наберите размер")
+                                                  : QStringLiteral("Поиск: ") + SearchKey(search_));
+        for (int row = 0; row < model_.rowCount({}); ++row)
+            if (model_.entry(model_.index(row)).size) {
+                highlight(model_.index(row));
+                break;
+            }
+    }
+
+    void highlight(const QModelIndex &index)
+    {
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        scrollTo(index);
+    }
+
+    void choose(const QModelIndex &index)
+    {
+        if (index.isValid() && model_.entry(index).size)
+            ChooseSize(model_.entry(index));
+    }
+
+    SizeModel model_;
+    ui::Label *searchLine_;
+    ProfileKind kind_ = pkPipe;
+    QString search_;
+};
+
+SizeView *List() { return Form1->Panel4->findChild<SizeView *>(); }
+
+// Where the focus goes back to when the list closes without a choice.
+QPointer<QWidget> FocusBeforeList;
+
+void OpenSizeList()
+{
+    TForm1 &form = *Form1;
+    form.Panel1->hide();
+    SizeView *list = List();
+    if (!list)
+        list = new SizeView(form.Panel4, form.Label37);
+    FocusBeforeList = form.focusWidget();
+    form.Panel4->show();
+    form.Panel4->raise();
+    list->open(CurrentKind);
+    list->setFocus(Qt::PopupFocusReason);
+}
+
+void ShowSizeChoice()
+{
+    TForm1 &form = *Form1;
+    form.Label35->setCaption(QStringLiteral("  ") +
+                             (CurrentSize ? Utf8(CurrentSize->designation) : design::NoSizeText()));
+    form.Image14->setSpokenDescription(CurrentSize ? Utf8(CurrentSize->designation) : design::NoSizeText());
+    ShowSizeRule();
+}
+
+void ChooseSize(const SizeModel::Entry &entry)
+{
+    TForm1 &form = *Form1;
+    CurrentStandard = entry.standard;
+    CurrentSize = entry.size;
+    const KindInfo &kind = Kind(CurrentKind);
+    ui::Edit *quantity = InputEdit(kind.quantityRow);
+    // The quantity is typed next; the fields take the size's dimensions
+    // with no calculation on the way, then one.
+    FocusBeforeList = quantity;
+    CloseSizeList();
+    RecalcEnabled = false;
+    for (int row = kind.firstRow; row <= kind.quantityRow; ++row)
+        if (const int g = GeometryOfRow(entry.standard->section, row); g >= 0)
+            InputEdit(row)->setText(QString::fromStdString(DimensionText(entry.size->geometry[std::size_t(g)])));
+    RecalcEnabled = true;
+    ShowSizeChoice();
+    form.EditCalcChange(quantity);
+}
+
+}  // namespace
+
+void CloseSizeList()
+{
+    TForm1 &form = *Form1;
+    if (!form.Panel4->isVisible())
+        return;
+    // The focus leaves the list before it hides, for the field it came
+    // from, or the one a choice leads to; Qt would pass it on to the next
+    // control in the tab order.
+    SizeView *list = List();
+    if (list && list->hasFocus())
+        (FocusBeforeList ? FocusBeforeList.data() : form.Edit4)->setFocus(Qt::OtherFocusReason);
+    form.Panel4->hide();
+}
+
+void InstallSizeKeys(TForm1 *form)
+{
+    // F3, the usual key to find something, opens the list from anywhere in
+    // the window, and closes it again.
+    auto *key = new QShortcut(QKeySequence(Qt::Key_F3), form);
+    QObject::connect(key, &QShortcut::activated, form, [form] {
+        if (form->Image14->isVisible())
+            form->SizeBoxClick(form->Image14);
+    });
+    form->Image14->setKeyBinding(key->key().toString(QKeySequence::NativeText));
+}
+
+void TForm1::SizeBoxClick(ui::Control *)
+{
+    if (Panel4->isVisible())
+        CloseSizeList();
+    else
+        OpenSizeList();
+}
+
+void TForm1::ShowSizeBox(ProfileKind id)
+{
+    const bool sized = !StandardsOf(id).empty();
+    Image14->setVisible(sized);
+    Label35->setVisible(sized);
+}
+
+void LeaveStandardSize()
+{
+    if (!CurrentSize)
+        return;
+    CurrentSize = nullptr;
+    CurrentStandard = nullptr;
+    ShowSizeChoice();
+}
+
+bool EditLeavesSize(const ui::Edit *field)
+{
+    if (!CurrentSize)
+        return false;
+    const KindInfo &kind = Kind(CurrentKind);
+    for (int row = kind.firstRow; row < kind.quantityRow; ++row)
+        if (InputEdit(row) == field) {
+            const int g = GeometryOfRow(CurrentStandard->section, row);
+            return g >= 0 &&
+                   field->text() != QString::fromStdString(DimensionText(CurrentSize->geometry[std::size_t(g)]));
+        }
+    return false;
+}
+
+void ShowSizeRule()
+{
+    ui::Label *rule = Form1->Label36;
+    if (!CurrentSize) {
+        rule->hide();
+        rule->setCaption(QString());
+        return;
+    }
+    const QString standard = Utf8(CurrentStandard->number) + QStringLiteral(" · ");
+    // A sheet's standard gives its thickness; its formula the result.
+    if (CurrentStandard->section == Section::SheetThickness)
+        rule->setCaption(standard + QStringLiteral("толщина ") + Utf8(CurrentSize->designation) +
+                         QStringLiteral(" мм"));
+    else
+        rule->setCaption(standard + QString::fromStdString(StandardMassText(*CurrentSize, CurrentMaterial)) +
+                         QStringLiteral(" кг/м"));
+    rule->show();
+}
