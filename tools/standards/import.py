@@ -142,7 +142,12 @@ def main():
         lines.append('// Transcribed and cross-checked as the standards folder\'s SOURCES.md and')
         lines.append('// FINDINGS.md describe (' + csv_name + '); written by tools/standards/import.py.')
         lines.append('// Row: designation, {geometry in mm}, area in cm², mass in kg/m, decimals of the mass.')
-        for row in rows_of(os.path.join(folder, csv_name)):
+        rows = rows_of(os.path.join(folder, csv_name))
+        if kind == 'pipe':
+            # The pipe standards list each diameter's walls from the thinnest;
+            # the transcription has a few out of place.
+            rows.sort(key=lambda r: (float(r['D_mm']), float(r['wall_mm'])))
+        for row in rows:
             key = row.get('designation') or row.get('size') or row.get('t_mm')
             dims = [number(row[c]) for c in geometry]
             if kind == 'sheet':
@@ -166,7 +171,7 @@ def main():
             else:
                 text = '{"%s", {%s}, %s, %s, %d},' % (label, ', '.join(dims), area, mass, decimals(mass))
             if note:
-                lines.append('// ' + key + ': ' + note)
+                lines.append('// ' + label + ': ' + note)
             lines.append(text)
         with open(os.path.join(OUT, name + '.inc'), 'w', encoding='utf-8') as f:
             f.write('\n'.join(lines) + '\n')
