@@ -111,6 +111,8 @@ void AccessibilityTest::controlsAreNamedByWhatTheyShow_data()
     row("Panel2", QAccessible::MenuBar, "", false);
     row("Label2", QAccessible::MenuItem, "    Труба", true);
     row("Label11", QAccessible::MenuItem, "    Балка", true);
+    row("Image14", QAccessible::ButtonDropDown, "Типоразмер", true);
+    row("Label35", QAccessible::ButtonDropDown, "  по размерам", true);
     row("Panel1", QAccessible::List, "", false);
     row("Label21", QAccessible::ListItem, " Углеродная сталь", true);
     row("Label30", QAccessible::ListItem, " Свинец", true);
@@ -212,8 +214,8 @@ void AccessibilityTest::actionDoesWhatTheClickDoes_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("before");  // clicked first, by both
-    for (const char *control :
-         {"Label1", "Image2", "Label12", "Label13", "Label3", "Label7", "Label11", "Image10", "Image9", "Image13"})
+    for (const char *control : {"Label1", "Image2", "Label12", "Label13", "Label3", "Label7", "Label11", "Image10",
+                                "Image9", "Image13", "Image14", "Label35"})
         QTest::addRow("%s", control) << QString::fromLatin1(control) << QString();
     QTest::addRow("list item") << QStringLiteral("Label30") << QStringLiteral("Label1");
     QTest::addRow("area mode") << QStringLiteral("Label12") << QStringLiteral("Label7");

@@ -102,7 +102,7 @@ void TForm1::FormCreate()
     // as the result changes.
     Label18->setBuddy(Label32);
     ui::MakeAnnounced(Label32);
-    InstallSizeKeys(this);
+    SetUpSizeBox(this);
 }
 
 void TForm1::FormShow() { Edit4->setFocus(); }

@@ -199,8 +199,8 @@ void ResetInputs();
 // Closes the drop-down lists: the material list and the size list.
 void CloseDropDowns();
 void CloseSizeList();
-// The keys of the size list.
-void InstallSizeKeys(TForm1 *form);
+// What screen readers hear of the size box at start, and its key.
+void SetUpSizeBox(TForm1 *form);
 
 // Returns to the kind's own formula: the fields no longer hold a standard
 // size as it was chosen.

@@ -310,8 +310,9 @@ void CloseSizeList()
     form.Panel4->hide();
 }
 
-void InstallSizeKeys(TForm1 *form)
+void SetUpSizeBox(TForm1 *form)
 {
+    form->Image14->setSpokenDescription(design::NoSizeText());
     // F3, the usual key to find something, opens the list from anywhere in
     // the window, and closes it again.
     auto *key = new QShortcut(QKeySequence(Qt::Key_F3), form);

@@ -1,0 +1,213 @@
+// Choosing a standard size in the window: the size box and its list, what
+// a choice writes into the fields, the standard's mass as the result and
+// the line that names it, and what leaves the size again.
+#include "windowfixture.h"
+
+#include <QAccessible>
+#include <QListView>
+#include <QtTest>
+
+using namespace metal;
+
+namespace {
+
+QString Shown(const ui::Label *label) { return label->isVisible() ? label->caption() : QString(); }
+
+// Types any text, Cyrillic letters too, into what holds the focus: each
+// character a key that types it.
+void TypeText(const Calculator &calc, const QString &text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, calc.focus(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+}  // namespace
+
+class StandardSizesTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Opens the size list with its key and types the search, then Enter.
+    static void chooseByKeys(const Calculator &calc, const QString &search)
+    {
+        calc.key(Qt::Key_F3);
+        QVERIFY(calc.find("Panel4")->isVisible());
+        TypeText(calc, search);
+        calc.key(Qt::Key_Return);
+        QVERIFY(!calc.find("Panel4")->isVisible());
+    }
+
+private slots:
+    void choiceGivesTheStandardsMass_data();
+    void choiceGivesTheStandardsMass();
+    void editingAFieldLeavesTheSize();
+    void materialAndModeKeepTheSize();
+    void sheetThicknessOnlyFillsItsField();
+    void boxFollowsTheKind();
+    void escapeClosesWithoutAChoice();
+    void screenReaderChoosesByTheItemsName();
+};
+
+void StandardSizesTest::choiceGivesTheStandardsMass_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("material");
+    QTest::addColumn<bool>("mass");
+    QTest::addColumn<QString>("search");      // typed into the list
+    QTest::addColumn<QStringList>("fields");  // the kind's rows above the quantity
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("rule");
+    // 22.4 kg/m printed; the beam's formula at 7.9 would give 22.9.
+    QTest::newRow("beam 20Б1") << int(pkBeam) << 1 << true << "20б1" << QStringList{"200", "100", "5.6", "8.5"} << "1"
+                               << "22.4 кг  "
+                               << "ГОСТ 26020-83 · 22.4 кг/м";
+    // The flange b, the height h and the web s; 10.40 × 2.6989 / 7.85.
+    QTest::newRow("channel 12П in aluminium")
+        << int(pkChannel) << 3 << true << "12п" << QStringList{"52", "120", "4.8"} << "2"
+        << "7.2 кг  "
+        << "ГОСТ 8240-97 · 3.58 кг/м";
+    QTest::newRow("angle 50×50×5, length of 10 kg")
+        << int(pkAngle) << 1 << false << "50x50x5" << QStringList{"50", "50", "5"} << "10"
+        << "2.7 м  "
+        << "ГОСТ 8509-93 · 3.77 кг/м";
+    // The pipe standards' formula: 0.0246615 × 3.5 × 53.5.
+    QTest::newRow("pipe 57×3.5") << int(pkPipe) << 1 << true << "57х3,5" << QStringList{"57", "3.5"} << "3"
+                                 << "13.9 кг  "
+                                 << "ГОСТ 10704-91 · 4.618 кг/м";
+}
+
+void StandardSizesTest::choiceGivesTheStandardsMass()
+{
+    QFETCH(int, kind);
+    QFETCH(int, material);
+    QFETCH(bool, mass);
+    QFETCH(QString, search);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, quantity);
+    QFETCH(QString, result);
+    QFETCH(QString, rule);
+
+    Calculator calc;
+    if (kind != pkPipe)
+        calc.selectKind(kind);
+    if (material != mtCarbonSteel)
+        calc.chooseMaterial(material);
+    if (!mass)
+        calc.selectMode(false);
+    chooseByKeys(calc, search);
+    const KindInfo &info = Kind(ProfileKind(kind));
+    for (int row = info.firstRow; row < info.quantityRow; ++row)
+        QCOMPARE(calc.row(row)->text(), fields.at(row - info.firstRow));
+    // The quantity is typed next, where the choice left the focus.
+    QCOMPARE(calc.focus(), calc.row(info.quantityRow));
+    calc.type(quantity);
+    QCOMPARE(calc.result()->caption(), result);
+    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), rule);
+}
+
+void StandardSizesTest::editingAFieldLeavesTheSize()
+{
+    Calculator calc;
+    calc.selectKind(pkBeam);
+    chooseByKeys(calc, QStringLiteral("20б1"));
+    calc.type(QStringLiteral("1"));
+    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  20Б1"));
+    // The web of GOST 8239's No. 20 by the beam's formula at 7.9 g/cm³.
+    calc.replaceText(calc.row(2), QStringLiteral("5.2"));
+    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  по размерам"));
+    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), QString());
+    QCOMPARE(calc.result()->caption(), QStringLiteral("20.9 кг  "));
+}
+
+void StandardSizesTest::materialAndModeKeepTheSize()
+{
+    Calculator calc;
+    calc.selectKind(pkBeam);
+    chooseByKeys(calc, QStringLiteral("20б1"));
+    calc.type(QStringLiteral("1"));
+    calc.chooseMaterial(mtAluminium);
+    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), QStringLiteral("ГОСТ 26020-83 · 7.7 кг/м"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("7.7 кг  "));
+    calc.selectMode(false);
+    calc.typeInto(calc.row(4), QStringLiteral("77"));
+    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  20Б1"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("10.0 м  "));
+    // Another kind starts from its own formula.
+    calc.selectKind(pkChannel);
+    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  по размерам"));
+    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), QString());
+}
+
+void StandardSizesTest::sheetThicknessOnlyFillsItsField()
+{
+    Calculator calc;
+    calc.selectKind(pkSheet);
+    calc.typeInto(calc.row(1), QStringLiteral("1000"));
+    chooseByKeys(calc, QStringLiteral("3.0"));
+    QCOMPARE(calc.row(1)->text(), QStringLiteral("1000"));
+    QCOMPARE(calc.row(3)->text(), QStringLiteral("3"));
+    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), QStringLiteral("ГОСТ 19903-74 · толщина 3.0 мм"));
+    // The width and length are the sheet's own: typing them keeps the size;
+    // the result is the sheet's formula (1 × 2 m × 3 mm × 7.9).
+    calc.typeInto(calc.row(2), QStringLiteral("2000"));
+    calc.typeInto(calc.row(4), QStringLiteral("1"));
+    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  3.0"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("47.4 кг  "));
+}
+
+void StandardSizesTest::boxFollowsTheKind()
+{
+    Calculator calc;
+    for (int kind = pkPipe; kind <= pkBeam; ++kind) {
+        calc.selectKind(kind);
+        const bool sized = !StandardsOf(ProfileKind(kind)).empty();
+        QCOMPARE(calc.find("Image14")->isVisible(), sized);
+        QCOMPARE(calc.find("Label35")->isVisible(), sized);
+    }
+    // The round bar and the strip have no standard here.
+    QVERIFY(StandardsOf(pkRound).empty() && StandardsOf(pkStrip).empty());
+}
+
+void StandardSizesTest::escapeClosesWithoutAChoice()
+{
+    Calculator calc;
+    calc.typeInto(calc.row(1), QStringLiteral("57"));
+    calc.click(calc.find("Label35"));
+    QVERIFY(calc.find("Panel4")->isVisible());
+    calc.type(QStringLiteral("76"));
+    QCOMPARE(calc.find<ui::Label>("Label37")->caption(), QStringLiteral("Поиск: 76"));
+    calc.key(Qt::Key_Backspace);
+    QCOMPARE(calc.find<ui::Label>("Label37")->caption(), QStringLiteral("Поиск: 7"));
+    calc.key(Qt::Key_Down);
+    calc.key(Qt::Key_Escape);
+    QVERIFY(!calc.find("Panel4")->isVisible());
+    QCOMPARE(calc.row(1)->text(), QStringLiteral("57"));
+    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  по размерам"));
+    // The focus is back in the field it came from.
+    QCOMPARE(calc.focus(), calc.row(1));
+}
+
+void StandardSizesTest::screenReaderChoosesByTheItemsName()
+{
+    Calculator calc;
+    calc.selectKind(pkChannel);
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(calc.find("Image14"));
+    QCOMPARE(box->text(QAccessible::Description), QStringLiteral("по размерам"));
+    box->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    auto *list = calc.find("Panel4")->findChild<QListView *>();
+    QVERIFY(list && list->isVisible());
+    QAccessibleInterface *items = QAccessible::queryAccessibleInterface(list);
+    QAccessibleInterface *item = nullptr;
+    for (int i = 0; i < items->childCount() && !item; ++i)
+        if (items->child(i)->text(QAccessible::Name) == QStringLiteral("12П"))
+            item = items->child(i);
+    QVERIFY(item);
+    QVERIFY(item->actionInterface());
+    item->actionInterface()->doAction(item->actionInterface()->actionNames().constFirst());
+    QCOMPARE(calc.row(2)->text(), QStringLiteral("120"));
+    QCOMPARE(box->text(QAccessible::Description), QStringLiteral("12П"));
+}
+
+QTEST_MAIN(StandardSizesTest)
+#include "tst_standardsizes.moc"
