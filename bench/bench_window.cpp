@@ -136,6 +136,34 @@ void TypedDigitToPaintedResult(benchmark::State &state)
 }
 BENCHMARK(TypedDigitToPaintedResult)->Unit(benchmark::kMicrosecond);
 
+// A standard size chosen from the keyboard until the window has painted its
+// result: the beam 1 m long, the list opened with F3, the start of a size
+// typed and Enter; No. 20 and No. 22 of GOST 8239-89 in turn.
+void ChosenSizeToPaintedResult(benchmark::State &state)
+{
+    Windows windows;
+    windows.create();
+    TForm1 &form = *windows.form1;
+    form.Label11->click();
+    ReplaceText(InputEdit(metal::Kind(metal::pkBeam).quantityRow), QStringLiteral("1"));
+    QCoreApplication::processEvents();
+    bool twenty = true;
+    for (auto _ : state) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus, Qt::Key_F3);
+        QTest::keyClicks(QApplication::focusWidget(), twenty ? QStringLiteral("20") : QStringLiteral("22"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        form.Label32->repaint();
+        if (form.Label32->caption() != (twenty ? QStringLiteral("21.0 кг  ") : QStringLiteral("24.0 кг  "))) {
+            state.SkipWithError("the result is not the standard's mass");
+            break;
+        }
+        twenty = !twenty;
+    }
+    windows.destroy();
+}
+BENCHMARK(ChosenSizeToPaintedResult)->Unit(benchmark::kMicrosecond);
+
 // Both windows created and the main one shown, each time afresh.
 void CreateAndShowWindows(benchmark::State &state) { CreateAndShow(state); }
 BENCHMARK(CreateAndShowWindows)->Unit(benchmark::kMillisecond);
