@@ -26,6 +26,8 @@ constexpr std::array kTargets{
     Target{"Label1", 4}, Target{"Image2", 2}, Target{"Label21", 2}, Target{"Label22", 2}, Target{"Label23", 2},
     Target{"Label24", 2}, Target{"Label25", 2}, Target{"Label26", 2}, Target{"Label27", 2}, Target{"Label28", 2},
     Target{"Label29", 2}, Target{"Label30", 2}, Target{"Label31", 2},
+    // The size box and, while it is open, the size list.
+    Target{"Label35", 3}, Target{"Image14", 1}, Target{"Panel4", 3}, Target{"Label36", 1},
     // The input rows, their captions and the mode toggle.
     Target{"Edit1", 8}, Target{"Edit2", 8}, Target{"Edit3", 8}, Target{"Edit5", 8}, Target{"Edit6", 8},
     Target{"Label14", 1}, Target{"Label15", 1}, Target{"Label16", 1}, Target{"Label19", 1}, Target{"Label20", 1},

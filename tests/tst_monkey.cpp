@@ -41,6 +41,7 @@ struct Met {
     QSet<bool> modes;
     int results = 0;  // results compared with the fields on screen
     int errors = 0;   // of which the error text
+    int sizes = 0;    // of which by a standard size
 };
 
 // What the window shows, checked as a person would; an empty text when all
@@ -129,9 +130,20 @@ QString Broken(const Calculator &calc, QSize size, Met &met)
         return QStringLiteral("the material box reads \"%1\"").arg(box);
     met.materials.insert(box);
     QString expected;
+    // A standard size named in the size box makes the standard's mass; a
+    // sheet's thickness only fills its field.
+    const QString designation = calc.find<ui::Label>("Label35")->caption().trimmed();
+    const StandardSize *standardSize = nullptr;
+    for (const Standard &standard : StandardsOf(kind))
+        for (const SizeSeries &series : standard.series)
+            for (const StandardSize &s : series.sizes)
+                if (!standardSize && kind != pkSheet && QString::fromUtf8(s.designation) == designation)
+                    standardSize = &s;
     try {
-        const ResultText text = FormatResult(CalculateResult(kind, texts, material->density, massMode),
-                                             QLocale::system().groupSeparator().toStdString());
+        const double value =
+            standardSize ? CalculateStandardResult(*standardSize, material->id, quantity.toStdString(), massMode)
+                         : CalculateResult(kind, texts, material->density, massMode);
+        const ResultText text = FormatResult(value, QLocale::system().groupSeparator().toStdString());
         expected = QString::fromStdString(ShownResult(text, massMode, kind));
     } catch (const CalcError &) {
         return {};  // the fields make no result: the last one stays
@@ -139,6 +151,7 @@ QString Broken(const Calculator &calc, QSize size, Met &met)
     if (shown != expected)
         return QStringLiteral("the result reads \"%1\", the fields make \"%2\"").arg(shown, expected);
     ++met.results;
+    met.sizes += standardSize != nullptr;
     met.errors += shown == QString::fromUtf8(kErrorText);
     return {};
 }
@@ -190,9 +203,10 @@ void MonkeyTest::randomEventsLeaveTheWindowSound()
             if (url != QUrl(QStringLiteral(SELLER_URL)))
                 QFAIL(qPrintable(failure(QStringLiteral("asked to open %1").arg(url.toString()))));
     }
-    qInfo("%d events: %lld kinds, %lld materials, %d results compared (%d the error text), %d link clicks",
+    qInfo("%d events: %lld kinds, %lld materials, %d results compared (%d the error text, %d by a standard "
+          "size), %d link clicks",
           monkey.actions(), static_cast<long long>(met.kinds.size()), static_cast<long long>(met.materials.size()),
-          met.results, met.errors, monkey.linkClicks());
+          met.results, met.errors, met.sizes, monkey.linkClicks());
     // Enough events reach every kind, both modes and several materials,
     // and make results.
     QCOMPARE(met.kinds.size(), kKindCount);
