@@ -137,7 +137,7 @@ QString Broken(const Calculator &calc, QSize size, Met &met)
     for (const Standard &standard : StandardsOf(kind))
         for (const SizeSeries &series : standard.series)
             for (const StandardSize &s : series.sizes)
-                if (!standardSize && kind != pkSheet && QString::fromUtf8(s.designation) == designation)
+                if (!standardSize && kind != pkSheet && QString::fromUtf8(s.designation()) == designation)
                     standardSize = &s;
     try {
         const double value =

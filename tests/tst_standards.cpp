@@ -46,14 +46,14 @@ std::vector<Entry> AllSizes()
 std::string Where(const Entry &e)
 {
     return std::string(e.standard->number) + " «" + std::string(e.series->name) + "» " +
-           std::string(e.size->designation);
+           std::string(e.size->designation());
 }
 
 // The first size of a kind with this designation (and standard, if given).
 Entry Find(ProfileKind kind, std::string_view designation, std::string_view number = {})
 {
     for (const Entry &e : AllSizes())
-        if (e.kind == kind && e.size->designation == designation && (number.empty() || e.standard->number == number))
+        if (e.kind == kind && e.size->designation() == designation && (number.empty() || e.standard->number == number))
             return e;
     ADD_FAILURE() << "no size " << designation << " " << number;
     return {};
@@ -183,12 +183,12 @@ TEST(StandardSizes, EveryRowAgreesWithItsDrawingAndItsMass)
             if (section == Section::SheetThickness) {
                 EXPECT_EQ(size.area, 0) << where;
             } else {
-                area.Take(AreaDeviation(section, size), size.designation);
+                area.Take(AreaDeviation(section, size), size.designation());
                 EXPECT_LE(std::abs(AreaDeviation(section, size)), AreaTolerance(*first.standard))
                     << where << ": printed " << size.area << " cm², drawn " << DrawnArea(section, size.geometry);
             }
             const MassCheck m = CheckMass(section, size);
-            mass.Take(m.deviation, size.designation);
+            mass.Take(m.deviation, size.designation());
             minor += m.beyondRounding && !m.misprint;
             EXPECT_FALSE(m.misprint) << where << ": " << size.massPerMetre << " kg/m, " << 100 * m.deviation << " %";
             if (section == Section::Pipe) {  // the pipes' mass is defined by this formula
@@ -246,8 +246,8 @@ TEST(StandardSizes, ListsAndTheirLengths)
                 EXPECT_EQ(standard.section, row.section);
                 EXPECT_EQ(series.name, row.series);
                 ASSERT_EQ(series.sizes.size(), row.count);
-                EXPECT_EQ(series.sizes.front().designation, row.first);
-                EXPECT_EQ(series.sizes.back().designation, row.last);
+                EXPECT_EQ(series.sizes.front().designation(), row.first);
+                EXPECT_EQ(series.sizes.back().designation(), row.last);
             }
     EXPECT_EQ(n, std::size(kLists));
     EXPECT_TRUE(StandardsOf(pkRound).empty());
@@ -290,7 +290,7 @@ TEST(StandardSizes, DesignationsNameTheirSizesUniquelyAndInOrder)
         const Entry &e = all[i];
         const std::array<double, 6> &g = e.size->geometry;
         const std::string where = Where(e);
-        const std::vector<double> numbers = NumbersOf(e.size->designation);
+        const std::vector<double> numbers = NumbersOf(e.size->designation());
         ASSERT_FALSE(numbers.empty()) << where;
         const Section section = e.standard->section;
         const bool byNumber = section <= Section::ParallelChannel;  // the beams and channels
@@ -304,12 +304,13 @@ TEST(StandardSizes, DesignationsNameTheirSizesUniquelyAndInOrder)
         if (i > 0 && all[i - 1].series == e.series) {
             const StandardSize &previous = *all[i - 1].size;
             if (!byNumber) {
-                EXPECT_LT(previous.geometry, g) << where << " after " << previous.designation;
-            } else if (std::find(std::begin(mayFall), std::end(mayFall), e.size->designation) == std::end(mayFall)) {
-                EXPECT_LE(NumbersOf(previous.designation)[0], numbers[0]) << where << " after " << previous.designation;
+                EXPECT_LT(previous.geometry, g) << where << " after " << previous.designation();
+            } else if (std::find(std::begin(mayFall), std::end(mayFall), e.size->designation()) == std::end(mayFall)) {
+                EXPECT_LE(NumbersOf(previous.designation())[0], numbers[0])
+                    << where << " after " << previous.designation();
             }
         }
-        const auto [it, fresh] = seen.emplace(std::pair{e.kind, e.size->designation}, e);
+        const auto [it, fresh] = seen.emplace(std::pair{e.kind, e.size->designation()}, e);
         if (!fresh) {
             ++shared;
             EXPECT_NE(it->second.standard->number, e.standard->number) << where << " twice";
@@ -402,7 +403,7 @@ const Misprint kMisprints[] = {
 TEST(StandardSizes, ChecksRejectTheKnownMisprints)
 {
     for (const Misprint &row : kMisprints) {
-        const Entry shipped = Find(row.kind, row.printed.designation, row.number);
+        const Entry shipped = Find(row.kind, row.printed.designation(), row.number);
         ASSERT_NE(shipped.size, nullptr);
         const Section section = shipped.standard->section;
         const double tolerance = AreaTolerance(*shipped.standard);

@@ -4,6 +4,7 @@
 #include "extended.h"
 
 #include <charconv>
+#include <stdexcept>
 
 namespace metal {
 
@@ -17,7 +18,16 @@ using detail::RoundToEven;
 // π·t·(d − t): 0.0246615·t·(d − t) kg/m, evaluated here as written.
 constexpr StandardSize Pipe(std::string_view designation, double d, double t, double area)
 {
-    return {designation, {d, t}, area, 0.0246615 * t * (d - t), 3};
+    StandardSize size{};
+    if (designation.size() >= sizeof size.name)
+        throw std::length_error("designation too long");  // at compile time: the tables are constexpr
+    for (std::size_t i = 0; i < designation.size(); ++i)
+        size.name[i] = designation[i];
+    size.geometry = {d, t};
+    size.area = area;
+    size.massPerMetre = 0.0246615 * t * (d - t);
+    size.massDecimals = 3;
+    return size;
 }
 
 // One table per standard and series, each as its file says.

@@ -66,7 +66,7 @@ public:
             for (const SizeSeries &series : standard.series) {
                 bool headed = false;
                 for (const StandardSize &size : series.sizes) {
-                    if (!Utf8(size.designation).startsWith(search, Qt::CaseInsensitive))
+                    if (!Utf8(size.designation()).startsWith(search, Qt::CaseInsensitive))
                         continue;
                     if (!headed)
                         entries_.push_back({&standard, &series, nullptr});
@@ -87,7 +87,7 @@ public:
             return {};
         const Entry &e = entry(index);
         if (e.size)
-            return Utf8(e.size->designation);
+            return Utf8(e.size->designation());
         return Utf8(e.standard->number) + QStringLiteral(" · ") + Utf8(e.series->name);
     }
 
@@ -269,8 +269,8 @@ void ShowSizeChoice()
 {
     TForm1 &form = *Form1;
     form.Label35->setCaption(QStringLiteral("  ") +
-                             (CurrentSize ? Utf8(CurrentSize->designation) : design::NoSizeText()));
-    form.Image14->setSpokenDescription(CurrentSize ? Utf8(CurrentSize->designation) : design::NoSizeText());
+                             (CurrentSize ? Utf8(CurrentSize->designation()) : design::NoSizeText()));
+    form.Image14->setSpokenDescription(CurrentSize ? Utf8(CurrentSize->designation()) : design::NoSizeText());
     ShowSizeRule();
 }
 
@@ -372,7 +372,7 @@ void ShowSizeRule()
     const QString standard = Utf8(CurrentStandard->number) + QStringLiteral(" · ");
     // A sheet's standard gives its thickness; its formula the result.
     if (CurrentStandard->section == Section::SheetThickness)
-        rule->setCaption(standard + QStringLiteral("толщина ") + Utf8(CurrentSize->designation) +
+        rule->setCaption(standard + QStringLiteral("толщина ") + Utf8(CurrentSize->designation()) +
                          QStringLiteral(" мм"));
     else
         rule->setCaption(standard + QString::fromStdString(StandardMassText(*CurrentSize, CurrentMaterial)) +
