@@ -3,7 +3,7 @@
 # after Debian's qt6-base version, the compiler version and the configure
 # line, and reused while these stay the same.
 #
-# Needs: $cache, $jobs, $toolchain, cache_folder, cached. Sets: $qt_prefix.
+# Needs: $cache, $jobs, $toolchain, cache_folder, cached, once. Sets: $qt_prefix.
 
 # The Qt modules the program and its tests use (Core, Gui, Widgets, Test) with
 # the windows and offscreen platforms; the rest is left out to save time.
@@ -34,7 +34,9 @@ qt_fetch_source() {
     "${apt[@]}" update
     (cd "$dest" && "${apt[@]}" source --download-only "qt6-base=$version")
     # apt checked the files against the signed index; dpkg-source warns that
-    # it has no key for the .dsc signature itself.
+    # it has no key for the .dsc signature itself. It unpacks into no folder
+    # that exists, such as the half of one that a stopped run left.
+    rm -rf "$dest/qtbase"
     dpkg-source -x "$dest/qt6-base_${version#*:}.dsc" "$dest/qtbase" >"$dest/dpkg-source.log" 2>&1
 }
 
@@ -54,6 +56,20 @@ qt_copy_licences() {
     done
 }
 
+# qt_configure <scratch folder>: configures the build in <scratch>/build,
+# from nothing: a configure run that was stopped leaves a half-written CMake
+# cache behind.
+qt_configure() {
+    local work=$1
+    rm -rf "$work/build"
+    mkdir -p "$work/build"
+    (cd "$work/build" &&
+        "$work/source/qtbase/configure" -prefix "$qt_prefix" "${qt_configure_options[@]}" \
+            -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+            -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 ||
+        { tail -n 40 configure.log; return 1; })
+}
+
 qt_build() {
     local qt_version
     qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
@@ -61,13 +77,11 @@ qt_build() {
     cached "$qt_prefix" "Static Qt $qt_version for Windows" && return
     local work=$qt_prefix.build
     local start=$SECONDS
-    qt_fetch_source "$qt_version" "$work/source"
-    mkdir -p "$work/build"
-    (cd "$work/build" &&
-        "$work/source/qtbase/configure" -prefix "$qt_prefix" "${qt_configure_options[@]}" \
-            -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-            -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 ||
-        { tail -n 40 configure.log; return 1; })
+    # After a run that was stopped the source stays unpacked and configured
+    # (unpacking it again would make every object out of date), and ninja
+    # builds what is missing.
+    once "$work" source qt_fetch_source "$qt_version" "$work/source"
+    once "$work" configure qt_configure "$work"
     cmake --build "$work/build" --parallel "$jobs"
     cmake --install "$work/build" >/dev/null
     qt_copy_licences "$work/source/qtbase" "$qt_prefix/licences"
