@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QPointer>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 
@@ -148,6 +149,9 @@ public:
         setEditTriggers(NoEditTriggers);
         setSelectionMode(SingleSelection);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // The scroll bar's own menu speaks English and would be the one
+        // text of the window that is not Russian.
+        verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
         setMouseTracking(true);
         QPalette colours = palette();
         colours.setColor(QPalette::Base, QColor(design::kSizeList));
