@@ -71,6 +71,7 @@ private slots:
     void fieldsFollowTheirCaptions();
     void offWindowFieldStandsForTheWindow();
     void changesAreAnnounced();
+    void focusIsToldBeforeTheFieldEmpties();
     void placesMatchTheScreen();
 
 private:
@@ -342,6 +343,37 @@ void AccessibilityTest::changesAreAnnounced()
     QVERIFY(g_events.contains(std::pair{QAccessible::NameChanged, QStringLiteral("Масса, кг")}));
     QVERIFY(g_events.contains(std::pair{QAccessible::StateChanged, QStringLiteral("Длина")}));
     QTRY_VERIFY(g_events.contains(std::pair{QAccessible::ObjectShow, QStringLiteral("Итого длина: 0.00 м")}));
+}
+
+void AccessibilityTest::focusIsToldBeforeTheFieldEmpties()
+{
+    Calculator calc;
+    g_events.clear();
+    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    QAccessible::installUpdateHandler(Record);
+    platform->setActive(true);
+    const auto cleanup = qScopeGuard([platform] {
+        platform->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    });
+    // Into each field of the pipe, by Tab and by a kind change's Tab: the
+    // field is named by the focus before its "0" is removed.
+    for (const char *key : {"Tab", "Tab", "Shift+Tab"}) {
+        g_events.clear();
+        SendKey(calc.focus(), NamedKeyCalled(QString::fromLatin1(key)));
+        const QString name = Name(calc.focus());
+        const auto focus = g_events.indexOf(std::pair{QAccessible::Focus, name});
+        QVERIFY2(focus >= 0, qPrintable(name));
+        // The changes of its text (Qt's field selects it on entry by Tab,
+        // before, which changes nothing said).
+        for (const QAccessible::Event change : {QAccessible::TextRemoved, QAccessible::TextUpdated,
+                                                QAccessible::TextInserted, QAccessible::ValueChanged}) {
+            const auto changed = g_events.indexOf(std::pair{change, name});
+            QVERIFY2(changed < 0 || changed > focus, qPrintable(name));
+        }
+        QCOMPARE(calc.focus()->property("text").toString(), QString());
+    }
 }
 
 void AccessibilityTest::placesMatchTheScreen()

@@ -71,6 +71,10 @@ const NamedKey &NamedKeyCalled(QStringView name)
 void SendKey(QWidget *target, const NamedKey &key)
 {
     QTest::sendKeyEvent(QTest::Click, target, key.key, QString::fromUtf16(key.text), key.modifiers);
+    // What the key posted runs before a person sees the window again, as
+    // the event loop runs it: a field that the key moved into finishes its
+    // entry, for one.
+    QCoreApplication::sendPostedEvents();
 }
 
 void ClickOn(const QWidget *control)
@@ -220,6 +224,7 @@ void Calculator::key(Qt::Key key, Qt::KeyboardModifiers modifiers) const
     if (!target)
         qFatal("nothing holds the focus");
     QTest::keyClick(target, key, modifiers);
+    QCoreApplication::sendPostedEvents();
 }
 
 QImage Calculator::grab() const { return form1_->grab().toImage(); }

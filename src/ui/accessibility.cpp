@@ -170,7 +170,15 @@ public:
         return CaptionRelation(control()->labelledBy(), match);
     }
 
-    QStringList actionNames() const override { return Pressable(role()) ? QStringList{pressAction()} : QStringList{}; }
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (Pressable(role()))
+            names.append(pressAction());
+        if (control()->hasMenu())
+            names.append(showMenuAction());
+        return names;
+    }
 
     QStringList keyBindingsForAction(const QString &action) const override
     {
@@ -184,6 +192,8 @@ public:
         // Only what a pointer could click: a shown control.
         if (action == pressAction() && Pressable(role()) && control()->isVisible())
             control()->click();
+        else if (action == showMenuAction() && control()->hasMenu() && control()->isVisible())
+            control()->askForMenu(control()->mapToGlobal(control()->rect().center()));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "pictures.h"
 
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -38,6 +39,15 @@ void Control::mouseReleaseEvent(QMouseEvent *event)
 
 // A double click is a second press: it must not be lost to the parent.
 void Control::mouseDoubleClickEvent(QMouseEvent *event) { mousePressEvent(event); }
+
+void Control::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!hasMenu_) {
+        event->ignore();
+        return;
+    }
+    emit menuRequested(event->globalPos());
+}
 
 void Control::enterEvent(QEnterEvent *) { emit mouseEntered(); }
 
@@ -277,6 +287,7 @@ QString Edit::filter(const QString &typed)
 
 void Edit::keyPressEvent(QKeyEvent *event)
 {
+    finishEntry();
     const auto modifiers = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const int key = event->key();
 
@@ -323,6 +334,7 @@ void Edit::keyPressEvent(QKeyEvent *event)
 
 void Edit::inputMethodEvent(QInputMethodEvent *event)
 {
+    finishEntry();
     if (event->commitString().isEmpty()) {
         QLineEdit::inputMethodEvent(event);
         return;
@@ -337,10 +349,26 @@ void Edit::setFocused(bool focused)
     if (focused == focused_)
         return;
     focused_ = focused;
-    if (focused)
-        emit entered();
-    else
+    if (focused) {
+        // The entry waits until Qt has told screen readers of the focus,
+        // which it does only once the focus-in is handled: a field that
+        // changed its text first is taken as known and never named. It
+        // runs once the event at hand is done, and at the latest before
+        // the first key the field takes.
+        entryPending_ = true;
+        QMetaObject::invokeMethod(this, &Edit::finishEntry, Qt::QueuedConnection);
+    } else {
+        entryPending_ = false;
         emit exited();
+    }
+}
+
+void Edit::finishEntry()
+{
+    if (!entryPending_)
+        return;
+    entryPending_ = false;
+    emit entered();
 }
 
 void Edit::focusInEvent(QFocusEvent *event)

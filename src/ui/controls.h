@@ -58,6 +58,11 @@ public:
     Label *labelledBy() const { return labelledBy_; }
     // What a left click on the control does.
     void click() { emit clicked(); }
+    // The control has a context menu: a right click, the menu key or a
+    // screen reader's ShowMenu asks for it at a point of the screen.
+    void setHasMenu(bool hasMenu) { hasMenu_ = hasMenu; }
+    bool hasMenu() const { return hasMenu_; }
+    void askForMenu(QPoint globalPos) { emit menuRequested(globalPos); }
 
 signals:
     void clicked();
@@ -66,8 +71,10 @@ signals:
     void mousePressed(Qt::MouseButton button, QPoint pos);
     void mouseMoved(QPoint pos);
     void mouseReleased(Qt::MouseButton button, QPoint pos);
+    void menuRequested(QPoint globalPos);
 
 protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -82,6 +89,7 @@ private:
     QString spokenName_;
     QString spokenDescription_;
     QString keyBinding_;
+    bool hasMenu_ = false;
     std::function<bool()> current_;
     Label *labelledBy_ = nullptr;
 };
@@ -207,9 +215,11 @@ protected:
 private:
     QString filter(const QString &typed);
     void setFocused(bool focused);
+    void finishEntry();
 
     friend class Label;
     bool focused_ = false;
+    bool entryPending_ = false;
     Label *labelledBy_ = nullptr;
 };
 

@@ -38,7 +38,9 @@ inline QString NoSizeText() { return QStringLiteral("по размерам"); }
 
 }  // namespace design
 
+class TForm1;
+
 // The place of a control as the window is designed (its row of the layout
-// table), by the control's name.
-QRect DesignedPlace(QStringView name);
-inline QRect DesignedPlace(const QWidget *control) { return DesignedPlace(control->objectName()); }
+// table): by the window's member (&TForm1::Edit1), or by the control.
+template <class T> QRect DesignedPlace(T *TForm1::*control);
+QRect DesignedPlace(const QWidget *control);

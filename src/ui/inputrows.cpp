@@ -10,7 +10,7 @@ namespace {
 
 // The beam's extra row 0 lifts the result block by one row; in the sheet's
 // area mode the taller box lowers the result by 20.
-int RowStep() { return DesignedPlace(u"Edit1").top() - DesignedPlace(u"Edit6").top(); }
+int RowStep() { return DesignedPlace(&TForm1::Edit1).top() - DesignedPlace(&TForm1::Edit6).top(); }
 constexpr int kAreaResultDrop = 20;
 // The sheet's wider words extend the toggle's left segment by 20.
 constexpr int kSheetToggleWidening = 20;
@@ -82,24 +82,6 @@ void ApplyModeToggleImage(ProfileKind kind)
     Form1->Label12->setSpokenName(sheet ? design::AreaWord() : design::LengthWord());
 }
 
-// Both zones of the toggle: the left one selects length mode (area mode for
-// the sheet), the right one mass mode. A click on the active zone resets too.
-void SwitchMode(bool mass)
-{
-    TForm1 &form = *Form1;
-    CloseDropDowns();
-    MassMode = mass;
-    form.Image5->setPicture(Form2->ModeToggle(CurrentKind, mass).picture());
-    if (CurrentKind == pkSheet) {
-        PlaceResultBlock(false, !mass);
-        ApplySheetTotalStyle(!mass);
-    } else {
-        form.Label18->setCaption(QString::fromUtf8(TotalCaption(mass)));
-    }
-    form.ClearResult();
-    ui::NotifyChoicesChanged(&form);
-}
-
 }  // namespace
 
 void ResetInputs()
@@ -156,6 +138,23 @@ void TForm1::EditKeyPress(ui::Edit *, QChar &Key)
         Key = QChar();
 }
 
-void TForm1::Label12Click(ui::Control *) { SwitchMode(false); }
+// Both zones of the toggle: the left one selects length mode (area mode for
+// the sheet), the right one mass mode. A click on the active zone resets too.
+void TForm1::SetMassMode(bool mass)
+{
+    CloseDropDowns();
+    MassMode = mass;
+    Image5->setPicture(Form2->ModeToggle(CurrentKind, mass).picture());
+    if (CurrentKind == pkSheet) {
+        PlaceResultBlock(false, !mass);
+        ApplySheetTotalStyle(!mass);
+    } else {
+        Label18->setCaption(QString::fromUtf8(TotalCaption(mass)));
+    }
+    ClearResult();
+    ui::NotifyChoicesChanged(this);
+}
 
-void TForm1::Label13Click(ui::Control *) { SwitchMode(true); }
+void TForm1::Label12Click(ui::Control *) { SetMassMode(false); }
+
+void TForm1::Label13Click(ui::Control *) { SetMassMode(true); }

@@ -217,10 +217,23 @@ const std::vector<ControlSpec> &layout::Table()
 #undef MEMBER
 #undef CONTROL
 
-QRect DesignedPlace(QStringView name)
+template <class T> QRect DesignedPlace(T *TForm1::*control)
 {
     for (const ControlSpec &spec : Table())
-        if (name == QLatin1String(spec.name))
+        if (const auto *member = std::get_if<Member<T>>(&spec.control); member && *member == control)
             return spec.place;
-    qFatal("no control %s in the layout", qPrintable(name.toString()));
+    qFatal("a control that is not in the layout");
+}
+template QRect DesignedPlace(ui::Image *TForm1::*);
+template QRect DesignedPlace(ui::Label *TForm1::*);
+template QRect DesignedPlace(ui::Edit *TForm1::*);
+template QRect DesignedPlace(ui::Panel *TForm1::*);
+
+QRect DesignedPlace(const QWidget *control)
+{
+    const auto *form = static_cast<const TForm1 *>(control->window());
+    for (const ControlSpec &spec : Table())
+        if (std::visit([form, control](auto member) { return form->*member == control; }, spec.control))
+            return spec.place;
+    qFatal("%s is not in the layout", qPrintable(control->objectName()));
 }

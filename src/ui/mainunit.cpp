@@ -51,7 +51,7 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window)
     colours.setColor(QPalette::Window, QColor(ui::kButtonFace));
     colours.setColor(QPalette::WindowText, QColor(ui::kWindowText));
     setPalette(colours);
-    resize(DesignedPlace(u"Image1").size());
+    resize(DesignedPlace(&TForm1::Image1).size());
 
     BuildControls();
     FormCreate();
@@ -103,6 +103,15 @@ void TForm1::FormCreate()
     Label18->setBuddy(Label32);
     ui::MakeAnnounced(Label32);
     SetUpSizeBox(this);
+    // The result block and the title band have menus.
+    for (ui::Control *result : {static_cast<ui::Control *>(Image7), static_cast<ui::Control *>(Label18),
+                                static_cast<ui::Control *>(Label32)}) {
+        result->setHasMenu(true);
+        connect(result, &ui::Control::menuRequested, this, &TForm1::ResultMenuRequested);
+    }
+    Image1->setHasMenu(true);
+    connect(Image1, &ui::Control::menuRequested, this, &TForm1::WindowMenuRequested);
+    InstallKeys();
 }
 
 void TForm1::FormShow() { Edit4->setFocus(); }

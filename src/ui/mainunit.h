@@ -111,6 +111,13 @@ public:
     void Image10MouseLeave(ui::Control *Sender);
     void Image9Click(ui::Control *Sender);
 
+    // The three choices, each changed only here: the setter changes it,
+    // lays out again what depends on it and tells screen readers. The
+    // menu, the list, the toggle and the keys all call them.
+    void SetKind(metal::ProfileKind kind);
+    void SetMaterial(metal::MaterialId material);
+    void SetMassMode(bool mass);
+
     // Profile menu and preview.
     void setLogo(int id);
     void Label2Click(ui::Control *Sender);
@@ -147,6 +154,11 @@ public:
     void Label12Click(ui::Control *Sender);
     void Label13Click(ui::Control *Sender);
 
+    // The keys (keys.cpp) and the context menus (menus.cpp).
+    void InstallKeys();
+    void ResultMenuRequested(QPoint globalPos);
+    void WindowMenuRequested(QPoint globalPos);
+
     // Standard sizes.
     void SizeBoxClick(ui::Control *Sender);
     void ShowSizeBox(metal::ProfileKind id);
@@ -157,7 +169,6 @@ protected:
 private:
     // Makes every control of the layout table (layout.cpp).
     void BuildControls();
-    void SelectKind(metal::ProfileKind kind, ui::Label *item);
 
     // The window drag.
     bool Dragging = false;
@@ -179,9 +190,9 @@ ui::Edit *InputEdit(int row);
 ui::Label *InputCaption(int row);
 
 // The state of the whole run.
-extern metal::ProfileKind CurrentKind;     // written only by the profile menu
-extern metal::MaterialId CurrentMaterial;  // written only by the material list
-extern bool MassMode;                      // written only by the mode toggle
+extern metal::ProfileKind CurrentKind;     // written only by SetKind
+extern metal::MaterialId CurrentMaterial;  // written only by SetMaterial
+extern bool MassMode;                      // written only by SetMassMode
 extern bool RecalcEnabled;                 // False only while ResetInputs rewrites the fields
 // The standard size whose dimensions the fields hold, and its standard;
 // nullptr while the kind's own formula makes the result. Written only by
@@ -196,10 +207,23 @@ void AppendResultUnit();
 // Sets every input field to "0" with no calculation on the way.
 void ResetInputs();
 
+// The material list from the keyboard: opened with the material in the box
+// highlighted, the highlight moved up (-1) or down (1), the highlighted
+// material chosen.
+void OpenMaterialListByKey();
+void MoveMaterialHighlight(int step);
+void ChooseHighlightedMaterial();
+
 // Closes the drop-down lists: the material list and the size list.
 void CloseDropDowns();
 void CloseSizeList();
-// What screen readers hear of the size box at start, and its key.
+// The result as shown, to the clipboard; and the whole calculation on one
+// line: the kind (and the standard size), each row with its caption, the
+// material and the result.
+void CopyResult();
+QString CalculationText();
+
+// What screen readers hear of the size box at start.
 void SetUpSizeBox(TForm1 *form);
 
 // Returns to the kind's own formula: the fields no longer hold a standard

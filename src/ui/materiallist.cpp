@@ -3,6 +3,8 @@
 #include "design.h"
 #include "mainunit.h"
 
+#include <algorithm>
+
 using namespace metal;
 
 namespace {
@@ -18,6 +20,42 @@ void OpenMaterialList()
 }
 
 }  // namespace
+
+void OpenMaterialListByKey()
+{
+    OpenMaterialList();
+    // The highlight starts on the material in the box.
+    MoveMaterialHighlight(0);
+}
+
+void MoveMaterialHighlight(int step)
+{
+    TForm1 &form = *Form1;
+    const QList<ui::Label *> items = form.Panel1->findChildren<ui::Label *>();
+    // The items lie from the top in id order; the one on the hover colour
+    // is the highlighted one, else the material in the box.
+    int highlighted = CurrentMaterial;
+    for (ui::Label *item : items)
+        if (!item->isTransparent() && item->backgroundColor() == QColor(design::kListHover))
+            highlighted = item->Tag;
+    if (step == 0)
+        highlighted = CurrentMaterial;
+    highlighted = std::clamp(highlighted + step, 1, kMaterialCount);
+    for (ui::Label *item : items) {
+        if (item->Tag == highlighted)
+            form.LabelComboMouseEnter(item);
+        else
+            form.LabelComboMouseLeave(item);
+    }
+}
+
+void ChooseHighlightedMaterial()
+{
+    for (const ui::Label *item : Form1->Panel1->findChildren<ui::Label *>())
+        if (!item->isTransparent())
+            return Form1->SetMaterial(static_cast<MaterialId>(item->Tag));
+    CloseDropDowns();
+}
 
 void CloseDropDowns()
 {
@@ -48,13 +86,13 @@ void TForm1::LabelComboMouseEnter(ui::Control *Sender)
 
 void TForm1::LabelComboMouseLeave(ui::Control *Sender) { static_cast<ui::Label *>(Sender)->setTransparent(true); }
 
-void TForm1::LabelComboClick(ui::Control *Sender)
+void TForm1::LabelComboClick(ui::Control *Sender) { SetMaterial(static_cast<MaterialId>(Sender->Tag)); }
+
+void TForm1::SetMaterial(MaterialId material)
 {
-    auto *item = static_cast<ui::Label *>(Sender);
-    CurrentMaterial = static_cast<MaterialId>(item->Tag);
-    ui::NotifyChoicesChanged(this);
+    CurrentMaterial = material;
     CloseDropDowns();
-    Label1->setCaption(QLatin1Char(' ') + item->caption());
+    Label1->setCaption(QLatin1Char(' ') + QString::fromUtf8(Material(material).listCaption));
     // A standard size keeps its mass per metre, in the new material.
     ShowSizeRule();
     // Re-posting the text of Edit2 raises its change notification, which
@@ -62,4 +100,5 @@ void TForm1::LabelComboClick(ui::Control *Sender)
     const QString text = Edit2->text();
     Edit2->clear();
     Edit2->setText(text);
+    ui::NotifyChoicesChanged(this);
 }

@@ -26,13 +26,14 @@ void SelectMenuItem(ui::Label *item)
     item->setFontColor(QColor(design::kSelectedItem));
     form.Label17->setCaption(item->caption());
     ResetInputs();
-    ui::NotifyChoicesChanged(&form);
 }
 
 }  // namespace
 
-void TForm1::SelectKind(ProfileKind kind, ui::Label *item)
+void TForm1::SetKind(ProfileKind kind)
 {
+    ui::Label *item = std::array{Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11}
+        [static_cast<std::size_t>(kind) - 1];
     // The highlight bar steps down by its own height from kind to kind.
     const QRect bar = DesignedPlace(Image4);
     Image4->move(Image4->x(), bar.top() + bar.height() * (kind - 1));
@@ -48,6 +49,7 @@ void TForm1::SelectKind(ProfileKind kind, ui::Label *item)
     ShowSizeBox(kind);
     Label32->setCaption(design::ZeroResult());
     AppendResultUnit();
+    ui::NotifyChoicesChanged(this);
 }
 
 void TForm1::setLogo(int id)
@@ -58,16 +60,16 @@ void TForm1::setLogo(int id)
     Image6->setPicture(Form2->KindDrawing(static_cast<ProfileKind>(id)).picture());
 }
 
-void TForm1::Label2Click(ui::Control *) { SelectKind(pkPipe, Label2); }
-void TForm1::Label3Click(ui::Control *) { SelectKind(pkProfilePipe, Label3); }
-void TForm1::Label4Click(ui::Control *) { SelectKind(pkSquare, Label4); }
-void TForm1::Label5Click(ui::Control *) { SelectKind(pkRound, Label5); }
-void TForm1::Label6Click(ui::Control *) { SelectKind(pkAngle, Label6); }
-void TForm1::Label7Click(ui::Control *) { SelectKind(pkSheet, Label7); }
-void TForm1::Label8Click(ui::Control *) { SelectKind(pkStrip, Label8); }
-void TForm1::Label9Click(ui::Control *) { SelectKind(pkHexagon, Label9); }
-void TForm1::Label10Click(ui::Control *) { SelectKind(pkChannel, Label10); }
-void TForm1::Label11Click(ui::Control *) { SelectKind(pkBeam, Label11); }
+void TForm1::Label2Click(ui::Control *) { SetKind(pkPipe); }
+void TForm1::Label3Click(ui::Control *) { SetKind(pkProfilePipe); }
+void TForm1::Label4Click(ui::Control *) { SetKind(pkSquare); }
+void TForm1::Label5Click(ui::Control *) { SetKind(pkRound); }
+void TForm1::Label6Click(ui::Control *) { SetKind(pkAngle); }
+void TForm1::Label7Click(ui::Control *) { SetKind(pkSheet); }
+void TForm1::Label8Click(ui::Control *) { SetKind(pkStrip); }
+void TForm1::Label9Click(ui::Control *) { SetKind(pkHexagon); }
+void TForm1::Label10Click(ui::Control *) { SetKind(pkChannel); }
+void TForm1::Label11Click(ui::Control *) { SetKind(pkBeam); }
 
 void TForm1::LabelMouseEnter(ui::Control *Sender)
 {

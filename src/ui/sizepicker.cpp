@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStyledItemDelegate>
 
 #include <vector>
@@ -314,18 +313,7 @@ void CloseSizeList()
     form.Panel4->hide();
 }
 
-void SetUpSizeBox(TForm1 *form)
-{
-    form->Image14->setSpokenDescription(design::NoSizeText());
-    // F3, the usual key to find something, opens the list from anywhere in
-    // the window, and closes it again.
-    auto *key = new QShortcut(QKeySequence(Qt::Key_F3), form);
-    QObject::connect(key, &QShortcut::activated, form, [form] {
-        if (form->Image14->isVisible())
-            form->SizeBoxClick(form->Image14);
-    });
-    form->Image14->setKeyBinding(key->key().toString(QKeySequence::NativeText));
-}
+void SetUpSizeBox(TForm1 *form) { form->Image14->setSpokenDescription(design::NoSizeText()); }
 
 void TForm1::SizeBoxClick(ui::Control *)
 {
