@@ -1,8 +1,11 @@
 // Every control of the window where it was designed, as the window stands
-// at start: its type, parent, place, size, font and colour, its text and
-// pointer, the order in which controls lie over each other, and which one
-// shows where they overlap.
+// at start: its type, parent, place, size, font and colour as its row of the
+// layout table (layout::Table()) gives them, with the rules the window adds
+// (a picture that fills its parent, a label as wide as its caption, the
+// selected menu item); its text and pointer; the order in which controls
+// lie over each other, the table's; and which one shows where they overlap.
 #include "choices.h"
+#include "controlspec.h"
 #include "windowfixture.h"
 
 #include <QDate>
@@ -23,16 +26,32 @@ QStringList FacesFor(const QString &face)
     return {face, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
 }
 
-enum class Type { Image, Label, Edit, Panel };
+// The row of the layout table that names the control.
+const layout::ControlSpec &RowOf(const QString &name)
+{
+    for (const layout::ControlSpec &spec : layout::Table())
+        if (name == QLatin1String(spec.name))
+            return spec;
+    qFatal("no control %s in the layout", qPrintable(name));
+}
 
-// Sizes that depend on the caption and its font.
-constexpr int kCaptionWidth = -1;  // an auto-sized label: the width of its caption
-constexpr int kRightEdge366 = -2;  // a row caption: auto-sized, its right edge at x 366
-constexpr int kTallEnough = -3;    // the list: tall enough for its bottom row (checked by the list's tests)
+// The name of a row's parent panel; empty for the window.
+QString ParentName(const layout::ControlSpec &spec)
+{
+    if (!spec.parent)
+        return {};
+    for (const layout::ControlSpec &row : layout::Table())
+        if (const auto *panel = std::get_if<layout::Member<ui::Panel>>(&row.control); panel && *panel == spec.parent)
+            return QLatin1String(row.name);
+    qFatal("the parent of %s is no panel of the layout", spec.name);
+}
+
+template <class T> bool Is(const layout::ControlSpec &spec)
+{
+    return std::holds_alternative<layout::Member<T>>(spec.control);
+}
 
 }  // namespace
-
-Q_DECLARE_METATYPE(Type)
 
 class LayoutTest : public QObject {
     Q_OBJECT
@@ -48,171 +67,95 @@ private slots:
 
 void LayoutTest::designedLayout_data()
 {
-    QTest::addColumn<Type>("type");
-    QTest::addColumn<QString>("parent");  // empty: the window
-    QTest::addColumn<QRect>("place");     // width < 0: see the constants above
-    QTest::addColumn<bool>("shown");
-    QTest::addColumn<QString>("face");  // empty: no font of its own is checked
-    QTest::addColumn<int>("pixels");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("italic");
-    QTest::addColumn<QColor>("colour");  // labels and fields: the text; panels: the fill
-
-    const QColor black(0, 0, 0);
-    const QColor none;
-    const QString tahoma = QStringLiteral("Tahoma");
-    const QString arial = QStringLiteral("Arial");
-    const auto picture = [&](const char *name, QRect place, bool shown = true, const char *parent = "") {
-        QTest::newRow(name) << Type::Image << QString::fromLatin1(parent) << place << shown << QString() << 0 << false
-                            << false << none;
-    };
-    const auto label = [&](const char *name, QRect place, bool shown, const QString &face, int pixels, bool bold,
-                           bool italic, QColor colour, const char *parent = "") {
-        QTest::newRow(name) << Type::Label << QString::fromLatin1(parent) << place << shown << face << pixels << bold
-                            << italic << colour;
-    };
-    const auto zone = [&](const char *name, QRect place) {
-        QTest::newRow(name) << Type::Label << QString() << place << true << QString() << 0 << false << false << none;
-    };
-    const auto field = [&](const char *name, int top, bool shown) {
-        QTest::newRow(name) << Type::Edit << QString() << QRect(384, top, 97, 26) << shown << tahoma << 15 << false
-                            << false << black;
-    };
-
-    // The background fills the client area, which is the picture's size.
-    picture("Image1", {0, 0, 708, 581});
-    QTest::newRow("Edit4") << Type::Edit << QString() << QRect(800, 287, 49, 21) << true << tahoma << 11 << false
-                           << false << black;
-    picture("Image8", {680, 6, 25, 25});
-    picture("Image10", {660, 8, 20, 25});
-    picture("Image9", {110, 548, 83, 17});
-    picture("Image13", {568, 535, 112, 35});
-    label("Label34", {44, 546, kCaptionWidth, 18}, true, QStringLiteral("Trebuchet MS"), 13, false, false,
-          QColor(115, 115, 115));
-    QTest::newRow("Panel2") << Type::Panel << QString() << QRect(16, 154, 193, 353) << true << QString() << 0 << false
-                            << false << QColor(ui::kButtonFace);
-    picture("Image4", {0, 0, 193, 33}, true, "Panel2");
-    for (int kind = 1; kind <= 10; ++kind)
-        label(kMenuItemNames[static_cast<std::size_t>(kind) - 1], {2, KindShownAs(kind).itemTop, 177, 33}, true, tahoma,
-              15, false, false, kind == 1 ? QColor(255, 255, 255) : QColor(82, 82, 82), "Panel2");
-    label("Label17", {520, 175, 180, 79}, true, arial, 21, true, false, black);
-    picture("Image6", {296, 154, 209, 199});
-    QTest::newRow("Panel3") << Type::Panel << QString() << QRect(264, 136, 120, 120) << false << QString() << 0 << false
-                            << false << QColor(255, 255, 255);
-    picture("Image12", {0, 0, 120, 120}, true, "Panel3");
-    picture("Image11", {531, 121, 8, 14}, false);
-    picture("Image2", {112, 64, 177, 35});
-    label("Label1", {112, 63, 145, 35}, true, QStringLiteral("Arial Black"), 12, true, false, QColor(255, 255, 255));
-    QTest::newRow("Panel1") << Type::Panel << QString() << QRect(-240, 96, 177, kTallEnough) << false << QString() << 0
-                            << false << false << none;
-    picture("Image3", {0, 0, 177, kTallEnough}, true, "Panel1");
-    for (std::size_t i = 0; i < kListItemNames.size(); ++i)
-        label(kListItemNames[i], {1, 4 + 16 * static_cast<int>(i), 172, 14}, true, tahoma, 12, true, false,
-              QColor(98, 85, 122), "Panel1");
-    field("Edit6", 344, false);
-    field("Edit1", 378, true);
-    field("Edit2", 412, true);
-    field("Edit3", 450, true);
-    field("Edit5", 484, false);
-    label("Label20", {kRightEdge366, 344, 0, 17}, false, arial, 15, false, false, black);
-    label("Label14", {kRightEdge366, 380, 0, 17}, true, arial, 15, false, false, black);
-    label("Label15", {kRightEdge366, 416, 0, 17}, true, arial, 15, false, false, black);
-    label("Label16", {kRightEdge366, 452, 0, 17}, true, arial, 15, false, false, black);
-    label("Label19", {kRightEdge366, 488, 0, 17}, false, arial, 15, false, false, black);
-    picture("Image5", {568, 62, 123, 36});
-    zone("Label12", {568, 62, 57, 35});
-    zone("Label13", {631, 62, 60, 35});
-    picture("Image7", {511, 378, 174, 151});
-    label("Label18", {532, 399, 130, 22}, true, arial, 19, true, false, QColor(165, 42, 42));
-    label("Label32", {536, 430, 129, 23}, true, tahoma, 19, false, true, black);
+    QTest::addColumn<QString>("name");
+    for (const layout::ControlSpec &spec : layout::Table())
+        QTest::newRow(spec.name) << QString::fromLatin1(spec.name);
 }
 
 void LayoutTest::designedLayout()
 {
-    QFETCH(Type, type);
-    QFETCH(QString, parent);
-    QFETCH(QRect, place);
-    QFETCH(bool, shown);
-    QFETCH(QString, face);
-    QFETCH(int, pixels);
-    QFETCH(bool, bold);
-    QFETCH(bool, italic);
-    QFETCH(QColor, colour);
-
+    QFETCH(QString, name);
+    const layout::ControlSpec &spec = RowOf(name);
     Calculator calc;
-    const QByteArray name = QTest::currentDataTag();
-    QWidget *control = calc.find(name.constData());
-    QCOMPARE(control->objectName(), QString::fromLatin1(name));
+    QWidget *control = calc.find(spec.name);
+    QCOMPARE(control->objectName(), name);
 
-    switch (type) {
-    case Type::Image:
+    const bool isLabel = Is<ui::Label>(spec), isEdit = Is<ui::Edit>(spec), isPanel = Is<ui::Panel>(spec);
+    if (Is<ui::Image>(spec))
         QVERIFY(qobject_cast<ui::Image *>(control));
-        break;
-    case Type::Label:
-        QVERIFY(qobject_cast<ui::Label *>(control));
-        break;
-    case Type::Edit:
-        QVERIFY(qobject_cast<ui::Edit *>(control));
-        break;
-    case Type::Panel:
-        QVERIFY(qobject_cast<ui::Panel *>(control));
-        break;
-    }
+    QCOMPARE(qobject_cast<ui::Label *>(control) != nullptr, isLabel);
+    QCOMPARE(qobject_cast<ui::Edit *>(control) != nullptr, isEdit);
+    QCOMPARE(qobject_cast<ui::Panel *>(control) != nullptr, isPanel);
+    const QString parent = ParentName(spec);
     QWidget *expectedParent = parent.isEmpty() ? &calc.form() : calc.find(qPrintable(parent));
     QCOMPARE(control->parentWidget(), expectedParent);
 
     // Place and size.
     const QRect at = control->geometry();
-    if (place.x() == kRightEdge366) {
-        QCOMPARE(at.right(), 365);
-        QCOMPARE(at.y(), place.y());
-        QVERIFY2(qAbs(at.height() - place.height()) <= 1, "the height of one line");
-    } else {
-        QCOMPARE(at.topLeft(), place.topLeft());
-        if (place.width() == kCaptionWidth) {
-            // As wide as its caption, so it grows to the right.
-            auto *label = static_cast<ui::Label *>(control);
-            const int advance = label->fontMetrics().horizontalAdvance(label->caption());
+    const layout::Style *style = spec.style;
+    if (spec.fillParent) {
+        // A picture that fills its parent: the background fills the client
+        // area, which is the background picture's size.
+        QCOMPARE(at, expectedParent->rect());
+        if (!spec.parent)
+            QCOMPARE(at.size(), QSize(708, 581));
+    } else if (isLabel && style && style->autoSize) {
+        // As wide as its caption; a right-justified one (a row's caption)
+        // keeps its right edge and grows to the left.
+        auto *label = static_cast<ui::Label *>(control);
+        const int advance = label->fontMetrics().horizontalAdvance(label->caption());
+        if (style->justify == ui::Label::Justify::Right) {
+            QCOMPARE(at.right(), spec.place.right());
+            QCOMPARE(at.y(), spec.place.y());
+            QVERIFY2(qAbs(at.height() - spec.place.height()) <= 1, "the height of one line");
+        } else {
+            QCOMPARE(at.topLeft(), spec.place.topLeft());
             QVERIFY2(at.width() >= advance - 1 && at.width() <= advance + 2, qPrintable(QString::number(at.width())));
             QCOMPARE(at.height(), label->fontMetrics().height());
-        } else {
-            QCOMPARE(at.width(), place.width());
         }
-        if (place.height() == kTallEnough)
-            QVERIFY2(at.height() >= 4 + 16 * 10 + 14, "the bottom row fits");
-        else if (place.width() != kCaptionWidth)
-            QCOMPARE(at.height(), place.height());
+    } else {
+        QCOMPARE(at, spec.place);
     }
-    QCOMPARE(!control->isHidden(), shown);
+    if (spec.role == QAccessible::List)  // the material list: its bottom row fits
+        QVERIFY2(at.height() >= 4 + 16 * 10 + 14, "the bottom row fits");
+    // As its row says; the background, made hidden, is shown once the window
+    // has put its picture in.
+    const bool background = spec.fillParent && !spec.parent;
+    QCOMPARE(!control->isHidden(), spec.shown || background);
 
     // Labels and pictures never take the focus; the fields do.
-    QCOMPARE(control->focusPolicy() != Qt::NoFocus, type == Type::Edit);
+    QCOMPARE(control->focusPolicy() != Qt::NoFocus, isEdit);
 
-    if (!face.isEmpty()) {
-        const QFontInfo used(control->font());
-        QVERIFY2(FacesFor(face).contains(used.family()),
-                 qPrintable(QStringLiteral("%1 stands for %2").arg(used.family(), face)));
-        QCOMPARE(control->font().pixelSize(), pixels);
-        QCOMPARE(used.bold(), bold);
-        QCOMPARE(used.italic(), italic);
+    const QFontInfo used(control->font());
+    if (style && style->family) {
+        QVERIFY2(FacesFor(QLatin1String(style->family)).contains(used.family()),
+                 qPrintable(QStringLiteral("%1 stands for %2").arg(used.family(), style->family)));
+        QCOMPARE(control->font().pixelSize(), style->pixels);
+        QCOMPARE(used.bold(), style->bold);
+        QCOMPARE(used.italic(), style->italic);
+    } else {
+        // No font of its own: the window's, 11 pixels of Tahoma.
+        QCOMPARE(control->font(), calc.form().font());
+        QVERIFY(FacesFor(QStringLiteral("Tahoma")).contains(used.family()));
+        QCOMPARE(control->font().pixelSize(), 11);
     }
-    if (colour.isValid()) {
-        switch (type) {
-        case Type::Label:
-            QCOMPARE(static_cast<ui::Label *>(control)->fontColor(), colour);
-            break;
-        case Type::Edit:
-            QCOMPARE(control->palette().color(QPalette::Text), colour);
-            break;
-        case Type::Panel:
-            QCOMPARE(static_cast<ui::Panel *>(control)->color(), colour);
-            break;
-        case Type::Image:
-            break;
-        }
+
+    // Labels and fields: the text's colour; panels: the fill. The selected
+    // menu item is white, the others dark grey.
+    QColor colour;
+    if (isLabel) {
+        colour = QColor(style ? style->color : ui::kWindowText);
+        if (spec.role == QAccessible::MenuItem)
+            colour = spec.tag == 1 ? QColor(255, 255, 255) : QColor(82, 82, 82);
+        QCOMPARE(static_cast<ui::Label *>(control)->fontColor(), colour);
+    } else if (isEdit) {
+        colour = QColor(0, 0, 0);
+        QCOMPARE(control->palette().color(QPalette::Text), colour);
+    } else if (isPanel) {
+        QCOMPARE(static_cast<ui::Panel *>(control)->color(), QColor(spec.background));
     }
     // A visible label with a caption shows its colour on screen.
-    if (type == Type::Label && control->isVisible() && colour.isValid()) {
+    if (isLabel && control->isVisible()) {
         auto *label = static_cast<ui::Label *>(control);
         if (!label->caption().trimmed().isEmpty())
             QVERIFY2(HasPixel(calc.grab(), calc.placeOf(control), colour.rgb()), "drawn in its colour");
@@ -248,10 +191,10 @@ void LayoutTest::textsAndPointers_data()
     QTest::newRow("Image13") << none << hand;
     // The menu's captions lead with four spaces, the list's with one.
     for (int kind = 1; kind <= 10; ++kind)
-        QTest::newRow(kMenuItemNames[static_cast<std::size_t>(kind) - 1])
-            << QStringLiteral("    ") + QString::fromUtf8(KindShownAs(kind).name) << hand;
-    for (std::size_t i = 0; i < kListItemNames.size(); ++i)
-        QTest::newRow(kListItemNames[i]) << QStringLiteral(" ") + QString::fromUtf8(kMaterialNames[i]) << arrow;
+        QTest::newRow(MenuItemName(kind)) << QStringLiteral("    ") + QString::fromUtf8(KindShownAs(kind).name) << hand;
+    for (int material = 1; material <= metal::kMaterialCount; ++material)
+        QTest::newRow(ListItemName(material))
+            << QStringLiteral(" ") + QString::fromUtf8(kMaterialNames[static_cast<std::size_t>(material) - 1]) << arrow;
     for (const char *name : {"Edit1", "Edit2", "Edit3", "Edit5", "Edit6"})
         QTest::newRow(name) << QStringLiteral("0") << Qt::IBeamCursor;
     QTest::newRow("Edit4") << QStringLiteral("Edit4") << Qt::IBeamCursor;
@@ -275,27 +218,26 @@ void LayoutTest::textsAndPointers()
 void LayoutTest::stackingOrder()
 {
     Calculator calc;
-    // Siblings lie in the order of the parent's children, the lowest first.
-    const auto order = [&](QWidget *parent, const QStringList &names) {
+    // Siblings lie in the order of the parent's children, the lowest first:
+    // the order of the layout table. Panels and fields lie over every
+    // picture and label, as the table lists them after those.
+    const auto order = [&](QWidget *parent) {
         QStringList stack;
         for (QObject *child : parent->children())
-            if (child->isWidgetType() && names.contains(child->objectName()))
+            if (child->isWidgetType() && !child->objectName().isEmpty())
                 stack.append(child->objectName());
         return stack;
     };
-    const QStringList window{"Image1", "Image2", "Label1", "Image5", "Label12", "Label13", "Label14", "Label15",
-                             "Label16", "Image6", "Label17", "Image7", "Label18", "Label19", "Label20", "Image8",
-                             "Image9", "Image10", "Label32", "Image11", "Image13", "Label34",
-                             // Panels and fields over every picture and label.
-                             "Panel1", "Panel2", "Edit1", "Edit2", "Edit3", "Edit5", "Edit6", "Edit4", "Panel3"};
-    QCOMPARE(order(&calc.form(), window), window);
-    const QStringList list{"Image3",  "Label21", "Label22", "Label23", "Label24", "Label25",
-                           "Label26", "Label27", "Label28", "Label29", "Label30", "Label31"};
-    QCOMPARE(order(calc.find("Panel1"), list), list);
-    const QStringList menu{"Image4", "Label2", "Label3", "Label4",  "Label5", "Label6",
-                           "Label7", "Label8", "Label9", "Label10", "Label11"};
-    QCOMPARE(order(calc.find("Panel2"), menu), menu);
-    QCOMPARE(order(calc.find("Panel3"), {"Image12"}), QStringList{"Image12"});
+    QHash<QString, QStringList> designed;
+    for (const layout::ControlSpec &spec : layout::Table())
+        designed[ParentName(spec)].append(QLatin1String(spec.name));
+    QCOMPARE(designed.size(), 5);  // the window and its four panels
+    for (auto it = designed.cbegin(); it != designed.cend(); ++it) {
+        QWidget *parent = it.key().isEmpty() ? &calc.form() : calc.find(qPrintable(it.key()));
+        QStringList stack = order(parent);
+        stack.removeIf([&](const QString &name) { return !it.value().contains(name); });
+        QCOMPARE(stack, it.value());
+    }
 }
 
 void LayoutTest::overlappingControlsShowTheUpperOne()
