@@ -1,10 +1,9 @@
 // The controls that stand in for the window's missing frame: close and
-// minimise with their hover pictures and tool tips, the footer's links and
-// year, and the rounded outline. Dragging the window is tst_drag's.
+// minimise with their hover pictures and tool tips, the footer's links, and
+// the rounded outline. Dragging the window is tst_drag's, the footer's year
+// (under each locale) tst_localeformats'.
 #include "windowfixture.h"
 
-#include <QDate>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
 #include <QToolTip>
@@ -35,7 +34,6 @@ private slots:
     void linkAreasOpenTheSellersSite();
     void restOfTheFooterIsBackground_data();
     void restOfTheFooterIsBackground();
-    void footerShowsTheYear();
 
     void windowShapeLeavesTheCornersOut_data();
     void windowShapeLeavesTheCornersOut();
@@ -219,37 +217,6 @@ void FrameTest::restOfTheFooterIsBackground()
     calc.click(at);
     QVERIFY(catcher_.urls.isEmpty());
     QVERIFY2(!calc.find("Panel1")->isVisible(), "a click on the background closes the material list");
-}
-
-void FrameTest::footerShowsTheYear()
-{
-    Calculator calc;
-    auto *label = calc.find<ui::Label>("Label34");
-    const QString year = QString::number(QDate::currentDate().year());
-    QCOMPARE(label->caption(), QStringLiteral("2009-") + year);
-    QVERIFY(QRegularExpression(QStringLiteral("^2009-\\d{4}$")).match(label->caption()).hasMatch());
-
-    // The test runs under the locale it was registered with; under en_US and
-    // de_DE the short date ends in a two-digit year, which must not show.
-    // Windows has no C locale (a run under it gets en_US) and shows
-    // four-digit years in the short dates of both.
-    const QString pinned = QString::fromLocal8Bit(qgetenv("LC_ALL")).section(u'.', 0, 0);
-#ifdef Q_OS_WIN
-    QCOMPARE(QLocale::system().name(), pinned == QLatin1String("C") ? QStringLiteral("en_US") : pinned);
-#else
-    QCOMPARE(QLocale::system().name(), pinned == QLatin1String("C") ? QStringLiteral("C") : pinned);
-    if (pinned == QLatin1String("en_US") || pinned == QLatin1String("de_DE"))
-        QVERIFY(!QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).endsWith(year));
-#endif
-
-    // Grey text, from x 44, the label as wide as its text.
-    QCOMPARE(label->geometry().topLeft(), QPoint(44, 546));
-    QCOMPARE(label->fontColor(), QColor(115, 115, 115));
-    const QFontMetrics metrics(label->font());
-    QVERIFY(qAbs(label->width() - metrics.horizontalAdvance(label->caption())) <= 2);
-    const QImage shot = calc.grab();
-    QVERIFY2(HasPixel(shot, label->geometry(), QColor(115, 115, 115)), "the year is drawn in grey");
-    QVERIFY(!HasPixel(shot, QRect(label->geometry().right() + 1, 546, 4, 18), QColor(115, 115, 115)));
 }
 
 void FrameTest::windowShapeLeavesTheCornersOut_data()

@@ -1,6 +1,7 @@
 #include "windowfixture.h"
 
 #include "application.h"
+#include "controlspec.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -48,6 +49,63 @@ const NamedKey kNamedKeys[] = {
     {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, u"\b"},
     {"Alt+2", Qt::Key_2, Qt::AltModifier, u"2"},
 };
+
+// The controls that the tests speak of by their roles, read off the layout
+// table once.
+struct ControlsByRole {
+    std::array<const char *, metal::kRowCount> fields{};
+    std::array<const char *, metal::kRowCount> captions{};
+    std::array<const char *, metal::kKindCount> menuItems{};
+    std::array<const char *, metal::kMaterialCount> listItems{};
+};
+
+template <class T> bool Is(const layout::ControlSpec &spec)
+{
+    return std::holds_alternative<layout::Member<T>>(spec.control);
+}
+
+ControlsByRole ReadTable()
+{
+    ControlsByRole found;
+    std::vector<const layout::ControlSpec *> fields;
+    for (const layout::ControlSpec &spec : layout::Table()) {
+        if (Is<ui::Edit>(spec) && spec.change)
+            fields.push_back(&spec);
+        if (spec.role == QAccessible::MenuItem)
+            found.menuItems.at(static_cast<std::size_t>(spec.hint.toInt() - 1)) = spec.name;
+        if (spec.role == QAccessible::ListItem)
+            found.listItems.at(static_cast<std::size_t>(spec.tag - 1)) = spec.name;
+    }
+    if (fields.size() != found.fields.size())
+        qFatal("the layout has %d input fields", static_cast<int>(fields.size()));
+    std::ranges::sort(fields, {}, [](const layout::ControlSpec *spec) { return spec->place.top(); });
+    for (std::size_t r = 0; r < fields.size(); ++r) {
+        found.fields[r] = fields[r]->name;
+        // The caption: the nearest label at the field's left whose line
+        // overlaps the field's.
+        const QRect field = fields[r]->place;
+        const layout::ControlSpec *caption = nullptr;
+        for (const layout::ControlSpec &spec : layout::Table())
+            if (Is<ui::Label>(spec) && !spec.parent && spec.place.right() < field.left() &&
+                spec.place.top() <= field.bottom() && spec.place.bottom() >= field.top() &&
+                (!caption || spec.place.right() > caption->place.right()))
+                caption = &spec;
+        if (!caption)
+            qFatal("no caption at the left of %s", fields[r]->name);
+        found.captions[r] = caption->name;
+    }
+    for (const auto &names :
+         {std::span<const char *const>(found.menuItems), std::span<const char *const>(found.listItems)})
+        if (std::ranges::find(names, nullptr) != names.end())
+            qFatal("the layout lacks a menu or a list item");
+    return found;
+}
+
+const ControlsByRole &ByRole()
+{
+    static const ControlsByRole found = ReadTable();
+    return found;
+}
 
 template <std::size_t N> const char *Entry(const std::array<const char *, N> &names, int index, const char *what)
 {
@@ -111,16 +169,18 @@ Calculator::~Calculator()
     form1_.reset();
 }
 
-ui::Edit *Calculator::row(int r) const { return find<ui::Edit>(Entry(kRowFieldNames, r, "row")); }
+const char *RowFieldName(int r) { return Entry(ByRole().fields, r, "row"); }
+const char *RowCaptionName(int r) { return Entry(ByRole().captions, r, "row"); }
+const char *MenuItemName(int kind) { return Entry(ByRole().menuItems, kind - 1, "kind"); }
+const char *ListItemName(int material) { return Entry(ByRole().listItems, material - 1, "material"); }
 
-ui::Label *Calculator::rowCaption(int r) const { return find<ui::Label>(Entry(kRowCaptionNames, r, "row")); }
+ui::Edit *Calculator::row(int r) const { return find<ui::Edit>(RowFieldName(r)); }
 
-ui::Label *Calculator::menuItem(int kind) const { return find<ui::Label>(Entry(kMenuItemNames, kind - 1, "kind")); }
+ui::Label *Calculator::rowCaption(int r) const { return find<ui::Label>(RowCaptionName(r)); }
 
-ui::Label *Calculator::materialItem(int material) const
-{
-    return find<ui::Label>(Entry(kListItemNames, material - 1, "material"));
-}
+ui::Label *Calculator::menuItem(int kind) const { return find<ui::Label>(MenuItemName(kind)); }
+
+ui::Label *Calculator::materialItem(int material) const { return find<ui::Label>(ListItemName(material)); }
 
 QImage Calculator::storePicture(const QString &file) const
 {

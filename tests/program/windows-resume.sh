@@ -5,7 +5,7 @@
 # tools/windows.d's functions with stand-ins for the compiler, apt, configure
 # and cmake, which note what they were asked to do.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 

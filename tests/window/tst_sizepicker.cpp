@@ -210,4 +210,4 @@ void StandardSizesTest::screenReaderChoosesByTheItemsName()
 }
 
 QTEST_MAIN(StandardSizesTest)
-#include "tst_standardsizes.moc"
+#include "tst_sizepicker.moc"

@@ -344,4 +344,4 @@ void FieldsTest::tabOrder()
 }
 
 QTEST_MAIN(FieldsTest)
-#include "tst_fields.moc"
+#include "tst_fieldediting.moc"

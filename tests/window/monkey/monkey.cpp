@@ -1,5 +1,6 @@
 #include "monkey.h"
 
+#include "controlspec.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -12,36 +13,71 @@
 
 namespace {
 
+// The close control: the session would end.
+constexpr const char *kCloseControl = "Image8";
+
 // The controls a click or a hover aims at, by name, and how often.
 struct Target {
     const char *name;
     int weight;
 };
-constexpr std::array kTargets{
-    // The profile menu and its empty part.
-    Target{"Label2", 3}, Target{"Label3", 3}, Target{"Label4", 3}, Target{"Label5", 3}, Target{"Label6", 3},
-    Target{"Label7", 3}, Target{"Label8", 3}, Target{"Label9", 3}, Target{"Label10", 3}, Target{"Label11", 3},
-    Target{"Panel2", 1},
-    // The material box and, while it is open, the list.
-    Target{"Label1", 4}, Target{"Image2", 2}, Target{"Label21", 2}, Target{"Label22", 2}, Target{"Label23", 2},
-    Target{"Label24", 2}, Target{"Label25", 2}, Target{"Label26", 2}, Target{"Label27", 2}, Target{"Label28", 2},
-    Target{"Label29", 2}, Target{"Label30", 2}, Target{"Label31", 2},
-    // The size box and, while it is open, the size list.
-    Target{"Label35", 3}, Target{"Image14", 1}, Target{"Panel4", 3}, Target{"Label36", 1},
-    // The input rows, their captions and the mode toggle.
-    Target{"Edit1", 8}, Target{"Edit2", 8}, Target{"Edit3", 8}, Target{"Edit5", 8}, Target{"Edit6", 8},
-    Target{"Label14", 1}, Target{"Label15", 1}, Target{"Label16", 1}, Target{"Label19", 1}, Target{"Label20", 1},
-    Target{"Label12", 4}, Target{"Label13", 4}, Target{"Image5", 1},
-    // The drawing, the title, the result block, the footer and the frame.
-    Target{"Image6", 1}, Target{"Label17", 1}, Target{"Image7", 1}, Target{"Label18", 1}, Target{"Label32", 1},
-    Target{"Image9", 1}, Target{"Image13", 1}, Target{"Label34", 1}, Target{"Image10", 1}, Target{"Image1", 2}};
 
-constexpr int TotalWeight()
+// How often a control is aimed at, by what it is: the input fields most,
+// then the choices a person makes (the mode's zones, the kinds, the boxes
+// and the size list), the materials of the open list, and everything else
+// (captions, pictures, the result, the links, the background) now and then.
+int Weight(const layout::ControlSpec &spec)
+{
+    if (std::holds_alternative<layout::Member<ui::Edit>>(spec.control))
+        return 8;
+    switch (spec.role) {
+    case QAccessible::RadioButton:
+        return 4;
+    case QAccessible::MenuItem:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::Pane:
+        return 3;
+    case QAccessible::ListItem:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
+// Every control of the layout table but the close control and those placed
+// outside the window (the field that holds the focus out of sight, the
+// material list until it opens). The window's size never changes.
+const std::vector<Target> &Targets(const QRect &window)
+{
+    static const std::vector<Target> targets = [&window] {
+        std::vector<Target> all;
+        for (const layout::ControlSpec &spec : layout::Table())
+            if (spec.name != std::string_view(kCloseControl) && (spec.parent || window.intersects(spec.place)))
+                all.push_back({spec.name, Weight(spec)});
+        return all;
+    }();
+    return targets;
+}
+
+int TotalWeight(const std::vector<Target> &targets)
 {
     int total = 0;
-    for (const Target &target : kTargets)
+    for (const Target &target : targets)
         total += target.weight;
     return total;
+}
+
+// The links of the footer, which ask the desktop to open the seller's site.
+bool IsLink(const QWidget *widget)
+{
+    static const QStringList links = [] {
+        QStringList names;
+        for (const layout::ControlSpec &spec : layout::Table())
+            if (spec.role == QAccessible::Link)
+                names.append(QLatin1String(spec.name));
+        return names;
+    }();
+    return widget && links.contains(widget->objectName());
 }
 
 // Texts that reach the clipboard: no keyboard types most of them.
@@ -150,9 +186,10 @@ void Monkey::act()
 
 QWidget *Monkey::someControl()
 {
+    const std::vector<Target> &targets = Targets(calc_.form().rect());
     for (int attempt = 0; attempt < 4; ++attempt) {
-        int roll = below(TotalWeight());
-        for (const Target &target : kTargets) {
+        int roll = below(TotalWeight(targets));
+        for (const Target &target : targets) {
             roll -= target.weight;
             if (roll >= 0)
                 continue;
@@ -169,7 +206,7 @@ bool Monkey::avoided(QPoint at) const
 {
     // The close control would end the session.
     const QWidget *under = calc_.form().childAt(at);
-    return under && under->objectName() == QLatin1String("Image8");
+    return under && under->objectName() == QLatin1String(kCloseControl);
 }
 
 QPoint Monkey::somePoint()
@@ -195,14 +232,6 @@ QPoint Monkey::somePointIn(QWidget *control)
     }
     return somePoint();
 }
-
-namespace {
-bool IsLink(const QWidget *widget)
-{
-    return widget &&
-           (widget->objectName() == QLatin1String("Image9") || widget->objectName() == QLatin1String("Image13"));
-}
-}  // namespace
 
 void Monkey::click(Qt::MouseButton button)
 {

@@ -1,7 +1,7 @@
 // The material box and its list, driven by clicks and a moving pointer:
 // opening it, the clicks that close it and those that leave it open, the
 // look of its rows under the pointer, and every row chosen once. What a
-// choice does to the result is tst_material's.
+// choice does to the result is tst_materialchoice's.
 #include "choices.h"
 #include "windowfixture.h"
 

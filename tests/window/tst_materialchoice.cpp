@@ -110,4 +110,4 @@ void MaterialTest::choosingTheSameMaterialAgain()
 }
 
 QTEST_MAIN(MaterialTest)
-#include "tst_material.moc"
+#include "tst_materialchoice.moc"

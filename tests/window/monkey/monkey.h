@@ -1,7 +1,7 @@
 // A monkey at the real window: random events, as a careless person and a
 // cat on the keyboard would make them, drawn from a seeded generator so that
 // the same seed replays the same events. Clicks and hovers lean toward the
-// controls, found by their names; keys go to whatever holds the focus;
+// controls of the window's layout table; keys go to whatever holds the focus;
 // pastes bring texts no keyboard types; context menus, drags, wheels and the
 // minimise control are used too. The close control never is: the session
 // would end.

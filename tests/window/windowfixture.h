@@ -28,16 +28,15 @@ public slots:
     void open(const QUrl &url) { urls.append(url); }
 };
 
-// The controls by their names: the fields of rows 0 .. 4 from top to bottom
-// and their captions, the menu items from the top, and the list items from
-// the top (the bronze row is Label31, lead below it Label30).
-inline constexpr std::array<const char *, 5> kRowFieldNames{"Edit6", "Edit1", "Edit2", "Edit3", "Edit5"};
-inline constexpr std::array<const char *, 5> kRowCaptionNames{"Label20", "Label14", "Label15", "Label16", "Label19"};
-inline constexpr std::array<const char *, 10> kMenuItemNames{"Label2", "Label3", "Label4", "Label5",  "Label6",
-                                                             "Label7", "Label8", "Label9", "Label10", "Label11"};
-inline constexpr std::array<const char *, 11> kListItemNames{"Label21", "Label22", "Label23", "Label24",
-                                                             "Label25", "Label26", "Label27", "Label28",
-                                                             "Label29", "Label31", "Label30"};
+// The controls by their roles, named as the window's layout table
+// (layout::Table()) names them: the field of input row r (0 .. 4, top to
+// bottom: the fields that compute, by their places) and the caption on its
+// line at its left; the profile menu's item of a kind (1 .. 10, the kind its
+// Hint holds) and the material list's item of a material (1 .. 11, its Tag).
+const char *RowFieldName(int r);
+const char *RowCaptionName(int r);
+const char *MenuItemName(int kind);
+const char *ListItemName(int material);
 
 // A point of the window's background that no control covers.
 inline constexpr QPoint kBackground(300, 120);

@@ -362,4 +362,4 @@ void PicturesTest::photo()
 }
 
 QTEST_MAIN(PicturesTest)
-#include "tst_pictures.moc"
+#include "tst_controlpictures.moc"
