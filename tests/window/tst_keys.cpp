@@ -15,7 +15,7 @@ namespace {
 
 struct Key {
     const char *name;
-    int key;  // with its modifiers
+    QKeyCombination key;
     const char16_t *text;
 };
 
@@ -59,9 +59,8 @@ void Press(const Calculator &calc, const QString &script)
                 QTest::sendKeyEvent(QTest::Click, calc.focus(), Qt::Key_unknown, QString(c), Qt::NoModifier);
             continue;
         }
-        QTest::sendKeyEvent(QTest::Click, calc.focus(), Qt::Key(named->key & ~Qt::KeyboardModifierMask),
-                            QString::fromUtf16(named->text),
-                            Qt::KeyboardModifiers(named->key & Qt::KeyboardModifierMask));
+        QTest::sendKeyEvent(QTest::Click, calc.focus(), named->key.key(), QString::fromUtf16(named->text),
+                            named->key.keyboardModifiers());
         QCoreApplication::sendPostedEvents();
     }
 }
