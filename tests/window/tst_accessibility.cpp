@@ -53,6 +53,22 @@ void Record(QAccessibleEvent *event)
     g_events.append({event->type(), iface ? iface->text(QAccessible::Name) : QString()});
 }
 
+// Listens as assistive technology does, recording into g_events what the
+// window tells it, until the returned guard ends.
+auto Listen()
+{
+    g_events.clear();
+    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    if (!platform)
+        qFatal("the platform has no accessibility");
+    QAccessible::installUpdateHandler(Record);
+    platform->setActive(true);
+    return qScopeGuard([platform] {
+        platform->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    });
+}
+
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -328,15 +344,7 @@ void AccessibilityTest::offWindowFieldStandsForTheWindow()
 void AccessibilityTest::changesAreAnnounced()
 {
     Calculator calc;
-    g_events.clear();
-    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
-    QVERIFY(platform);
-    QAccessible::installUpdateHandler(Record);
-    platform->setActive(true);
-    const auto cleanup = qScopeGuard([platform] {
-        platform->setActive(false);
-        QAccessible::installUpdateHandler(nullptr);
-    });
+    const auto listening = Listen();
 
     calc.typeFields(worked::Example(metal::pkPipe, true).fields);
     QVERIFY(g_events.contains(std::pair{QAccessible::NameChanged, QStringLiteral("4.6 кг  ")}));
@@ -357,17 +365,9 @@ void AccessibilityTest::changesAreAnnounced()
 void AccessibilityTest::focusIsToldBeforeTheFieldEmpties()
 {
     Calculator calc;
-    g_events.clear();
-    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
-    QVERIFY(platform);
-    QAccessible::installUpdateHandler(Record);
-    platform->setActive(true);
-    const auto cleanup = qScopeGuard([platform] {
-        platform->setActive(false);
-        QAccessible::installUpdateHandler(nullptr);
-    });
-    // Into each field of the pipe, by Tab and by a kind change's Tab: the
-    // field is named by the focus before its "0" is removed.
+    const auto listening = Listen();
+    // Into each field of the pipe, forward and back: the field is named by
+    // the focus before its "0" is removed.
     for (const char *key : {"Tab", "Tab", "Shift+Tab"}) {
         g_events.clear();
         SendKey(calc.focus(), NamedKeyCalled(QString::fromLatin1(key)));
