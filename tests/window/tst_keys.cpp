@@ -54,9 +54,8 @@ void Press(const Calculator &calc, const QString &script)
         for (const Key &key : kKeys)
             if (word == QLatin1String(key.name))
                 named = &key;
-        if (!named) {  // typed, a key a character, Cyrillic ones too
-            for (QChar c : word)
-                QTest::sendKeyEvent(QTest::Click, calc.focus(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        if (!named) {
+            calc.type(word);
             continue;
         }
         QTest::sendKeyEvent(QTest::Click, calc.focus(), named->key.key(), QString::fromUtf16(named->text),

@@ -13,14 +13,6 @@ namespace {
 
 QString Shown(const ui::Label *label) { return label->isVisible() ? label->caption() : QString(); }
 
-// Types any text, Cyrillic letters too, into what holds the focus: each
-// character a key that types it.
-void TypeText(const Calculator &calc, const QString &text)
-{
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, calc.focus(), Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 }  // namespace
 
 class StandardSizesTest : public QObject {
@@ -32,7 +24,7 @@ private:
     {
         calc.key(Qt::Key_F3);
         QVERIFY(calc.find("Panel4")->isVisible());
-        TypeText(calc, search);
+        calc.type(search);
         calc.key(Qt::Key_Return);
         QVERIFY(!calc.find("Panel4")->isVisible());
     }

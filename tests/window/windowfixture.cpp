@@ -253,7 +253,14 @@ void Calculator::type(const QString &keys) const
     QWidget *target = focus();
     if (!target)
         qFatal("nothing holds the focus");
-    QTest::keyClicks(target, keys);
+    // A key a character; QTest's own typing knows ASCII only, the search
+    // of the size list takes Cyrillic letters too.
+    for (QChar c : keys) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(target, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 void Calculator::typeScript(const QString &script) const

@@ -125,7 +125,7 @@ public:
     void typeFields(const metal::FieldTexts &fields) const;
     // Clicks into the field, removes what it holds and types the text.
     void replaceText(ui::Edit *field, const QString &text) const;
-    // Types into whatever holds the focus.
+    // Types into whatever holds the focus, any letters.
     void type(const QString &keys) const;
     // Types a key script into whatever holds the focus: every character is
     // one key typing it, a name in braces one named key ("12{Home}{Delete}").
