@@ -32,14 +32,14 @@ void MoveMaterialHighlight(int step)
 {
     TForm1 &form = *Form1;
     const QList<ui::Label *> items = form.Panel1->findChildren<ui::Label *>();
-    // The items lie from the top in id order; the one on the hover colour
-    // is the highlighted one, else the material in the box.
+    // The items lie from the top in id order. A step goes from the item on
+    // the hover colour, the pointer's or the keys' last; no step, from the
+    // material in the box.
     int highlighted = CurrentMaterial;
-    for (ui::Label *item : items)
-        if (!item->isTransparent() && item->backgroundColor() == QColor(design::kListHover))
-            highlighted = item->Tag;
-    if (step == 0)
-        highlighted = CurrentMaterial;
+    if (step != 0)
+        for (const ui::Label *item : items)
+            if (!item->isTransparent() && item->backgroundColor() == QColor(design::kListHover))
+                highlighted = item->Tag;
     highlighted = std::clamp(highlighted + step, 1, kMaterialCount);
     for (ui::Label *item : items) {
         if (item->Tag == highlighted)
