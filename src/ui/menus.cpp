@@ -18,8 +18,6 @@ namespace {
 // opens the window's menu.
 constexpr int kTitleBandHeight = 50;
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 // A caption as it reads inside a sentence: "Внешний диаметр, мм" gives the
 // name "внешний диаметр" and the unit "мм".
 QString LowerFirst(QString text)
@@ -73,17 +71,18 @@ void CopyResult() { QGuiApplication::clipboard()->setText(ShownResultText()); }
 QString CalculationText()
 {
     const KindInfo &kind = Kind(CurrentKind);
-    QString text = Utf8(kind.menuCaption).trimmed();
+    QString text = QString::fromUtf8(kind.menuCaption).trimmed();
     if (CurrentSize)
-        text += u' ' + Utf8(CurrentSize->designation()) + QStringLiteral(", ") + Utf8(CurrentStandard->number);
+        text += u' ' + QString::fromUtf8(CurrentSize->designation()) + QStringLiteral(", ") +
+                QString::fromUtf8(CurrentStandard->number);
     QStringList parts;
     for (int row = kind.firstRow; row <= kind.quantityRow; ++row) {
-        const QString caption = Utf8(FieldCaption(kind, row, MassMode));
+        const QString caption = QString::fromUtf8(FieldCaption(kind, row, MassMode));
         const qsizetype comma = caption.lastIndexOf(u',');
         const QString value = InputEdit(row)->text().isEmpty() ? QStringLiteral("0") : InputEdit(row)->text();
         parts.append(LowerFirst(caption.left(comma)) + u' ' + value + u' ' + caption.mid(comma + 1).trimmed());
     }
-    parts.append(LowerFirst(Utf8(Material(CurrentMaterial).listCaption).trimmed()));
+    parts.append(LowerFirst(QString::fromUtf8(Material(CurrentMaterial).listCaption).trimmed()));
     return text + QStringLiteral(": ") + parts.join(QStringLiteral(", ")) + QStringLiteral(" — ") + ShownResultText();
 }
 

@@ -28,8 +28,6 @@ namespace {
 constexpr QRect kListPlace{2, 26, 246, 204};
 constexpr int kRowHeight = 16;
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 // What the user types to find a size, as the designations write it: the
 // multiplication sign for any x, the Russian х or *, the point for a comma.
 QString SearchKey(const QString &typed)
@@ -66,7 +64,7 @@ public:
             for (const SizeSeries &series : standard.series) {
                 bool headed = false;
                 for (const StandardSize &size : series.sizes) {
-                    if (!Utf8(size.designation()).startsWith(search, Qt::CaseInsensitive))
+                    if (!QString::fromUtf8(size.designation()).startsWith(search, Qt::CaseInsensitive))
                         continue;
                     if (!headed)
                         entries_.push_back({&standard, &series, nullptr});
@@ -87,8 +85,8 @@ public:
             return {};
         const Entry &e = entry(index);
         if (e.size)
-            return Utf8(e.size->designation());
-        return Utf8(e.standard->number) + QStringLiteral(" · ") + Utf8(e.series->name);
+            return QString::fromUtf8(e.size->designation());
+        return QString::fromUtf8(e.standard->number) + QStringLiteral(" · ") + QString::fromUtf8(e.series->name);
     }
 
     // A heading can be neither chosen nor stepped onto.
@@ -272,8 +270,9 @@ void ShowSizeChoice()
 {
     TForm1 &form = *Form1;
     form.Label35->setCaption(QStringLiteral("  ") +
-                             (CurrentSize ? Utf8(CurrentSize->designation()) : design::NoSizeText()));
-    form.Image14->setSpokenDescription(CurrentSize ? Utf8(CurrentSize->designation()) : design::NoSizeText());
+                             (CurrentSize ? QString::fromUtf8(CurrentSize->designation()) : design::NoSizeText()));
+    form.Image14->setSpokenDescription(CurrentSize ? QString::fromUtf8(CurrentSize->designation())
+                                                   : design::NoSizeText());
     ShowSizeRule();
 }
 
@@ -361,10 +360,10 @@ void ShowSizeRule()
         rule->setCaption(QString());
         return;
     }
-    const QString standard = Utf8(CurrentStandard->number) + QStringLiteral(" · ");
+    const QString standard = QString::fromUtf8(CurrentStandard->number) + QStringLiteral(" · ");
     // A sheet's standard gives its thickness; its formula the result.
     if (CurrentStandard->section == Section::SheetThickness)
-        rule->setCaption(standard + QStringLiteral("толщина ") + Utf8(CurrentSize->designation()) +
+        rule->setCaption(standard + QStringLiteral("толщина ") + QString::fromUtf8(CurrentSize->designation()) +
                          QStringLiteral(" мм"));
     else
         rule->setCaption(standard + QString::fromStdString(StandardMassText(*CurrentSize, CurrentMaterial)) +
