@@ -94,11 +94,10 @@ void TForm1::InstallKeys()
          {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
           QKeySequence(Qt::CTRL | Qt::Key_Backtab)})
         Key(this, previous, [stepKind] { stepKind(-1); });
-    const std::array items{Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11};
     for (int kind = pkPipe; kind <= pkBeam; ++kind) {
         const QKeySequence sequence(Qt::CTRL | (kind == pkBeam ? Qt::Key_0 : Qt::Key(Qt::Key_0 + kind)));
         Key(this, sequence, [this, kind] { SetKind(static_cast<ProfileKind>(kind)); });
-        items[static_cast<std::size_t>(kind) - 1]->setKeyBinding(KeyText(sequence));
+        MenuItems()[static_cast<std::size_t>(kind) - 1]->setKeyBinding(KeyText(sequence));
     }
 
     const QKeySequence materials(Qt::Key_F4);

@@ -149,7 +149,7 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::setcolorsfont()
 {
-    for (ui::Label *item : {Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11})
+    for (ui::Label *item : MenuItems())
         item->setFontColor(QColor(design::kMenuItem));
 }
 

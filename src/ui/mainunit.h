@@ -118,7 +118,9 @@ public:
     void SetMaterial(metal::MaterialId material);
     void SetMassMode(bool mass);
 
-    // Profile menu and preview.
+    // Profile menu and preview. The menu's items from the top, the item of
+    // kind k at k - 1.
+    std::array<ui::Label *, metal::kKindCount> MenuItems() const;
     void setLogo(int id);
     void Label2Click(ui::Control *Sender);
     void Label3Click(ui::Control *Sender);

@@ -17,8 +17,7 @@ constexpr int kPointerDrop = 56;
 void SelectMenuItem(ui::Label *item)
 {
     TForm1 &form = *Form1;
-    for (ui::Label *other : {form.Label2, form.Label3, form.Label4, form.Label5, form.Label6, form.Label7, form.Label8,
-                             form.Label9, form.Label10, form.Label11})
+    for (ui::Label *other : form.MenuItems())
         other->Tag = 0;
     form.setcolorsfont();
     item->Tag = 1;
@@ -30,10 +29,14 @@ void SelectMenuItem(ui::Label *item)
 
 }  // namespace
 
+std::array<ui::Label *, kKindCount> TForm1::MenuItems() const
+{
+    return {Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11};
+}
+
 void TForm1::SetKind(ProfileKind kind)
 {
-    ui::Label *item = std::array{Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11}
-        [static_cast<std::size_t>(kind) - 1];
+    ui::Label *item = MenuItems()[static_cast<std::size_t>(kind) - 1];
     // The highlight bar steps down by its own height from kind to kind.
     const QRect bar = DesignedPlace(Image4);
     Image4->move(Image4->x(), bar.top() + bar.height() * (kind - 1));
