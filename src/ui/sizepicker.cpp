@@ -219,9 +219,9 @@ protected:
 private:
     void refill()
     {
-        model_.fill(kind_, SearchKey(search_));
+        model_.fill(kind_, search_);
         searchLine_->setCaption(search_.isEmpty() ? QStringLiteral("Поиск: наберите размер")
-                                                  : QStringLiteral("Поиск: ") + SearchKey(search_));
+                                                  : QStringLiteral("Поиск: ") + search_);
         for (int row = 0; row < model_.rowCount({}); ++row)
             if (model_.entry(model_.index(row)).size) {
                 highlight(model_.index(row));
@@ -244,7 +244,7 @@ private:
     SizeModel model_;
     ui::Label *searchLine_;
     ProfileKind kind_ = pkPipe;
-    QString search_;
+    QString search_;  // typed so far, as designations write it (SearchKey)
 };
 
 SizeView *List() { return Form1->Panel4->findChild<SizeView *>(); }
