@@ -6,6 +6,7 @@
 #include "picturelist.h"
 #include "pictures.h"
 #include "picunit.h"
+#include "result.h"
 
 #include <QDate>
 #include <QLocale>
@@ -180,12 +181,7 @@ void TForm1::Calculate(ProfileKind id)
         utf8[r] = InputEdit(row)->text().toUtf8();
         texts[r] = std::string_view(utf8[r].constData(), static_cast<std::size_t>(utf8[r].size()));
     }
-    // A standard size's result is the standard's mass; a sheet's standard
-    // thickness only fills its field.
-    const bool standard = CurrentSize && id != pkSheet;
-    const double value = standard ? CalculateStandardResult(*CurrentSize, CurrentMaterial,
-                                                            texts[std::size_t(Kind(id).quantityRow)], MassMode)
-                                  : CalculateResult(id, texts, Densities[CurrentMaterial], MassMode);
+    const double value = ResultValue({id, CurrentMaterial, MassMode, {CurrentStandard, CurrentSize}}, texts);
     const ResultText result = FormatResult(value, groupSeparator_);
     Label32->setFontColor(QColor(result.error ? design::kResultError : design::kResultNumber));
     Label32->setCaption(QString::fromStdString(ShownResult(result, MassMode, id)));
