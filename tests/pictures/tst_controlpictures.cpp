@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-class PicturesTest : public QObject {
+class ControlPicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -19,7 +19,7 @@ private slots:
     void photo();
 };
 
-void PicturesTest::pixel_data()
+void ControlPicturesTest::pixel_data()
 {
     AddPlaceColumns();
     const QColor white(255, 255, 255);
@@ -249,9 +249,9 @@ void PicturesTest::pixel_data()
     AddPlaces("kind-beam.png", kindBeamPlaces);
 }
 
-void PicturesTest::pixel() { CheckPlace(); }
+void ControlPicturesTest::pixel() { CheckPlace(); }
 
-void PicturesTest::toggle_data()
+void ControlPicturesTest::toggle_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("scale");
@@ -275,7 +275,7 @@ void PicturesTest::toggle_data()
                 << QString::fromLatin1(t.name) << scale << t.border << t.leftActive;
 }
 
-void PicturesTest::toggle()
+void ControlPicturesTest::toggle()
 {
     QFETCH(QString, name);
     QFETCH(int, scale);
@@ -326,7 +326,7 @@ void PicturesTest::toggle()
     QCOMPARE(runs(active, 27 * scale), 0);
 }
 
-void PicturesTest::photo_data()
+void ControlPicturesTest::photo_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("scale");
@@ -338,7 +338,7 @@ void PicturesTest::photo_data()
             QTest::newRow(qPrintable(ScaledName(QString::fromLatin1(p), scale))) << QString::fromLatin1(p) << scale;
 }
 
-void PicturesTest::photo()
+void ControlPicturesTest::photo()
 {
     QFETCH(QString, name);
     QFETCH(int, scale);
@@ -361,5 +361,5 @@ void PicturesTest::photo()
     QVERIFY2(product > total / 4, qPrintable(QStringLiteral("%1 of %2").arg(product).arg(total)));
 }
 
-QTEST_MAIN(PicturesTest)
+QTEST_MAIN(ControlPicturesTest)
 #include "tst_controlpictures.moc"

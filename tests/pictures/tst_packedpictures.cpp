@@ -16,7 +16,7 @@ QStringList OneTimesPngs()
     return names;
 }
 
-class PackedPictures : public QObject {
+class PackedPicturesTest : public QObject {
     Q_OBJECT
 private slots:
     void everyPngIsPacked();
@@ -26,7 +26,7 @@ private slots:
     void photosAreDecoded();
 };
 
-void PackedPictures::everyPngIsPacked()
+void PackedPicturesTest::everyPngIsPacked()
 {
     QStringList packed, packedTwins;
     for (std::size_t i = 0; i < ui::kPackedPictureCount; ++i) {
@@ -46,14 +46,14 @@ void PackedPictures::everyPngIsPacked()
     QVERIFY(!packedTwins.contains(QLatin1String("kind-beam@2x.png")));
 }
 
-void PackedPictures::samePixelsAsThePng_data()
+void PackedPicturesTest::samePixelsAsThePng_data()
 {
     QTest::addColumn<QString>("name");
     for (const QString &name : OneTimesPngs())
         QTest::newRow(qPrintable(name)) << name;
 }
 
-void PackedPictures::samePixelsAsThePng()
+void PackedPicturesTest::samePixelsAsThePng()
 {
     QFETCH(QString, name);
     QImage png = ui::PictureImage(name).convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -74,7 +74,7 @@ void PackedPictures::samePixelsAsThePng()
     QVERIFY(shown == png);
 }
 
-void PackedPictures::notCopied()
+void PackedPicturesTest::notCopied()
 {
     // The background is the largest picture: its pixels are used in place.
     const QPixmap background = ui::Picture(u"background.png");
@@ -88,7 +88,7 @@ void PackedPictures::notCopied()
     QVERIFY(inBlock);
 }
 
-void PackedPictures::photosAreDecoded()
+void PackedPicturesTest::photosAreDecoded()
 {
     // A JPEG is not packed: it is decoded from the embedded file.
     const QPixmap photo = ui::Picture(u"photo-pipe.jpg");
@@ -97,5 +97,5 @@ void PackedPictures::photosAreDecoded()
     QVERIFY(ui::Picture(u"no-such-picture.png").isNull());
 }
 
-QTEST_MAIN(PackedPictures)
+QTEST_MAIN(PackedPicturesTest)
 #include "tst_packedpictures.moc"

@@ -16,7 +16,7 @@ const worked::Result &kPipe = worked::Example(metal::pkPipe, true);
 
 }  // namespace
 
-class FieldsTest : public QObject {
+class FieldEditingTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -36,7 +36,7 @@ private slots:
     void tabOrder();
 };
 
-void FieldsTest::enteringAndLeaving_data()
+void FieldEditingTest::enteringAndLeaving_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("previous");  // the field before it in the tab order
@@ -61,7 +61,7 @@ void FieldsTest::enteringAndLeaving_data()
                     << byTab << QString::fromLatin1(c.entered) << QString::fromLatin1(c.left);
 }
 
-void FieldsTest::enteringAndLeaving()
+void FieldEditingTest::enteringAndLeaving()
 {
     QFETCH(QString, field);
     QFETCH(QString, previous);
@@ -94,7 +94,7 @@ void FieldsTest::enteringAndLeaving()
     QCOMPARE(edit->text(), left);
 }
 
-void FieldsTest::typedKeys_data()
+void FieldEditingTest::typedKeys_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("text");
@@ -142,7 +142,7 @@ void FieldsTest::typedKeys_data()
         QTest::newRow(c.name) << QString::fromUtf8(c.keys) << QString::fromUtf8(c.text);
 }
 
-void FieldsTest::typedKeys()
+void FieldEditingTest::typedKeys()
 {
     QFETCH(QString, keys);
     QFETCH(QString, text);
@@ -157,7 +157,7 @@ void FieldsTest::typedKeys()
     QCOMPARE(Field(calc, "Edit4")->text(), QStringLiteral("Edit4"));
 }
 
-void FieldsTest::clipboardKeysDoNothing_data()
+void FieldEditingTest::clipboardKeysDoNothing_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::newRow("Ctrl+V pastes nothing") << QStringLiteral("{Ctrl+V}");
@@ -166,7 +166,7 @@ void FieldsTest::clipboardKeysDoNothing_data()
     QTest::newRow("Ctrl+X cuts nothing") << QStringLiteral("{Shift+Home}{Ctrl+X}");
 }
 
-void FieldsTest::clipboardKeysDoNothing()
+void FieldEditingTest::clipboardKeysDoNothing()
 {
     QFETCH(QString, keys);
     Calculator calc;
@@ -179,14 +179,14 @@ void FieldsTest::clipboardKeysDoNothing()
     QCOMPARE(clipboard->text(), QStringLiteral("77"));
 }
 
-void FieldsTest::commaGivesTheRightResult_data()
+void FieldEditingTest::commaGivesTheRightResult_data()
 {
     QTest::addColumn<QString>("wall");
     QTest::newRow("comma key") << QStringLiteral("3,5");
     QTest::newRow("keypad decimal key") << QStringLiteral("3{KeypadDecimal}5");
 }
 
-void FieldsTest::commaGivesTheRightResult()
+void FieldEditingTest::commaGivesTheRightResult()
 {
     // The pipe of 57 × 3.5, 1 m long, weighs 4.6 kg; a wall read as 35 mm
     // would give about ten times as much.
@@ -200,7 +200,7 @@ void FieldsTest::commaGivesTheRightResult()
     QCOMPARE(Result(calc), QStringLiteral("4.6 кг  "));
 }
 
-void FieldsTest::textFromElsewhereIsNotFiltered_data()
+void FieldEditingTest::textFromElsewhereIsNotFiltered_data()
 {
     QTest::addColumn<bool>("paste");
     QTest::addColumn<QString>("field");
@@ -229,7 +229,7 @@ void FieldsTest::textFromElsewhereIsNotFiltered_data()
                 << QString::fromUtf8(c.result);
 }
 
-void FieldsTest::textFromElsewhereIsNotFiltered()
+void FieldEditingTest::textFromElsewhereIsNotFiltered()
 {
     QFETCH(bool, paste);
     QFETCH(QString, field);
@@ -261,7 +261,7 @@ void FieldsTest::textFromElsewhereIsNotFiltered()
     QCOMPARE(Result(calc), result);
 }
 
-void FieldsTest::emptyingAFieldComputesNothing_data()
+void FieldEditingTest::emptyingAFieldComputesNothing_data()
 {
     QTest::addColumn<int>("kind");  // its worked example in mass mode is typed
     QTest::addColumn<int>("emptied");
@@ -273,7 +273,7 @@ void FieldsTest::emptyingAFieldComputesNothing_data()
     QTest::newRow("the beam's height") << 10 << 0 << false;
 }
 
-void FieldsTest::emptyingAFieldComputesNothing()
+void FieldEditingTest::emptyingAFieldComputesNothing()
 {
     QFETCH(int, kind);
     QFETCH(int, emptied);
@@ -303,7 +303,7 @@ void FieldsTest::emptyingAFieldComputesNothing()
         QVERIFY(Result(calc) != shown);
 }
 
-void FieldsTest::tabOrder_data()
+void FieldEditingTest::tabOrder_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("order");
@@ -318,7 +318,7 @@ void FieldsTest::tabOrder_data()
         QTest::newRow(KindShownAs(kind).name) << kind << orders[kind - 1];
 }
 
-void FieldsTest::tabOrder()
+void FieldEditingTest::tabOrder()
 {
     QFETCH(int, kind);
     QFETCH(QStringList, order);
@@ -343,5 +343,5 @@ void FieldsTest::tabOrder()
     QCOMPARE(calc.focus()->objectName(), order.first());
 }
 
-QTEST_MAIN(FieldsTest)
+QTEST_MAIN(FieldEditingTest)
 #include "tst_fieldediting.moc"

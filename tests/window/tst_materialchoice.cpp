@@ -12,7 +12,7 @@ const worked::Result &kPipe = worked::Example(metal::pkPipe, true);
 
 }  // namespace
 
-class MaterialTest : public QObject {
+class MaterialChoiceTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -22,7 +22,7 @@ private slots:
     void choosingTheSameMaterialAgain();
 };
 
-void MaterialTest::choosingRecomputesTheResult()
+void MaterialChoiceTest::choosingRecomputesTheResult()
 {
     Calculator calc;
     calc.typeFields(kPipe.fields);
@@ -38,7 +38,7 @@ void MaterialTest::choosingRecomputesTheResult()
     QCOMPARE(calc.focus(), calc.row(3));
 }
 
-void MaterialTest::choosingAfterAResetComputesNothing()
+void MaterialChoiceTest::choosingAfterAResetComputesNothing()
 {
     Calculator calc;
     calc.typeFields(kPipe.fields);
@@ -54,7 +54,7 @@ void MaterialTest::choosingAfterAResetComputesNothing()
     QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
 }
 
-void MaterialTest::choosingWithTheWallEmptiedComputesNothing()
+void MaterialChoiceTest::choosingWithTheWallEmptiedComputesNothing()
 {
     Calculator calc;
     calc.typeFields(kPipe.fields);
@@ -77,7 +77,7 @@ void MaterialTest::choosingWithTheWallEmptiedComputesNothing()
     QCOMPARE(calc.result()->caption(), QStringLiteral("6.7 кг  "));
 }
 
-void MaterialTest::choosingTheSameMaterialAgain()
+void MaterialChoiceTest::choosingTheSameMaterialAgain()
 {
     Calculator calc;
     calc.typeFields(kPipe.fields);
@@ -109,5 +109,5 @@ void MaterialTest::choosingTheSameMaterialAgain()
     QCOMPARE(calc.result()->caption(), QStringLiteral("13.3 кг  "));
 }
 
-QTEST_MAIN(MaterialTest)
+QTEST_MAIN(MaterialChoiceTest)
 #include "tst_materialchoice.moc"
