@@ -4,6 +4,8 @@
 // (a picture that fills its parent, a label as wide as its caption, the
 // selected menu item); its text and pointer; the order in which controls
 // lie over each other, the table's; and which one shows where they overlap.
+// The places that the pictures were drawn for are written out once more, as
+// numbers of their own, so that a place mistyped in the table fails here.
 #include "choices.h"
 #include "controlspec.h"
 #include "windowfixture.h"
@@ -59,6 +61,8 @@ class LayoutTest : public QObject {
 private slots:
     void designedLayout_data();
     void designedLayout();
+    void placesThePicturesWereDrawnFor_data();
+    void placesThePicturesWereDrawnFor();
     void textsAndPointers_data();
     void textsAndPointers();
     void stackingOrder();
@@ -160,6 +164,54 @@ void LayoutTest::designedLayout()
         if (!label->caption().trimmed().isEmpty())
             QVERIFY2(HasPixel(calc.grab(), calc.placeOf(control), colour.rgb()), "drawn in its colour");
     }
+}
+
+void LayoutTest::placesThePicturesWereDrawnFor_data()
+{
+    QTest::addColumn<QRect>("place");  // in the window, at start
+    // The material band of the background runs from y 47 to 115, below the
+    // title band's rule; its caption "Материал" ends at x 89. The material
+    // box's picture (175 × 35) lies in it, the box's text over its bar, clear
+    // of the arrow (x 155 to 164 of the picture).
+    QTest::newRow("Image2") << QRect(112, 64, 177, 35);
+    QTest::newRow("Label1") << QRect(112, 63, 145, 35);
+    // The toggle's pictures (122 or, for the sheet, 141 × 35) at the band's
+    // right end; a zone over each half of the length/mass picture.
+    QTest::newRow("Image5") << QRect(568, 62, 123, 36);
+    QTest::newRow("Label12") << QRect(568, 62, 57, 35);
+    QTest::newRow("Label13") << QRect(631, 62, 60, 35);
+    // The result box's pictures (169 wide) hold the caption on the yellow
+    // panel, and the result inside the white value box, whose frame spans x
+    // 21 to 147 and y 49 to 80 of the picture.
+    QTest::newRow("Image7") << QRect(511, 378, 174, 151);
+    QTest::newRow("Label18") << QRect(532, 399, 130, 22);
+    QTest::newRow("Label32") << QRect(536, 430, 129, 23);
+    // The size box: the material box's picture under the kind's title, its
+    // text clear of the arrow; the background's smaller pipe runs below it.
+    QTest::newRow("Image14") << QRect(509, 262, 177, 35);
+    QTest::newRow("Label35") << QRect(509, 261, 145, 35);
+    // The menu, its highlight 190 wide, left of the background's pipe that
+    // runs down at x 252.
+    QTest::newRow("Panel2") << QRect(16, 154, 193, 353);
+    // The links over the seller's name and logo in the background's footer
+    // (their ink: x 110 to 187, y 550 to 562; x 574 to 676, y 542 to 560).
+    QTest::newRow("Image9") << QRect(110, 548, 83, 17);
+    QTest::newRow("Image13") << QRect(568, 535, 112, 35);
+    // The fields, from row 0 down, in the work area below the kind's
+    // drawing, right of the rows' captions (which end at x 366), above the
+    // footer's band at y 527.
+    QTest::newRow("Edit6") << QRect(384, 344, 97, 26);
+    QTest::newRow("Edit1") << QRect(384, 378, 97, 26);
+    QTest::newRow("Edit2") << QRect(384, 412, 97, 26);
+    QTest::newRow("Edit3") << QRect(384, 450, 97, 26);
+    QTest::newRow("Edit5") << QRect(384, 484, 97, 26);
+}
+
+void LayoutTest::placesThePicturesWereDrawnFor()
+{
+    QFETCH(QRect, place);
+    Calculator calc;
+    QCOMPARE(calc.placeOf(calc.find(QTest::currentDataTag())), place);
 }
 
 void LayoutTest::textsAndPointers_data()
