@@ -1,21 +1,8 @@
-// The window's keys. They work wherever the focus is in the window, an
-// input field or the off-window field, and screen readers hear each as the
-// key binding of the control whose click it does:
-//
-//   Ctrl+PgDn, Ctrl+Tab        the next profile kind (after the beam, the pipe)
-//   Ctrl+PgUp, Ctrl+Shift+Tab  the previous one
-//   Ctrl+1 .. Ctrl+9, Ctrl+0   the kind of that place in the menu
-//   F4, Alt+Down               the material list: Up and Down move the
-//                              highlight, Enter chooses, Esc closes
-//   F3                         the size list of the kind
-//   Alt+1, Alt+2               length (for the sheet area) and mass mode,
-//                              as the calculator's modes are numbered
-//   Ctrl+C                     with no selection in the field: copies the result
-//   Menu, Shift+F10            the result's menu: copy it, or the calculation
-//   Alt+Space                  the window's menu: stay on top
-//
-// The keys that type into a field keep their meaning there.
-#include "mainunit.h"
+// The window's keys: their table (keys.h says how to read it), the
+// shortcuts and key bindings made from it, and the filter through which the
+// fields hand the window its keys before they see them. The keys that type
+// into a field keep their meaning there.
+#include "keys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -68,16 +55,64 @@ protected:
     }
 };
 
-QShortcut *Key(TForm1 *form, const QKeySequence &sequence, std::function<void()> action)
+void StepKind(TForm1 &form, int step)
 {
-    auto *shortcut = new QShortcut(sequence, form);
-    QObject::connect(shortcut, &QShortcut::activated, form, std::move(action));
-    return shortcut;
+    form.SetKind(static_cast<ProfileKind>((CurrentKind - 1 + step + kKindCount) % kKindCount + 1));
 }
 
-QString KeyText(const QKeySequence &sequence) { return sequence.toString(QKeySequence::NativeText); }
-
 }  // namespace
+
+const std::vector<keys::KeySpec> &keys::Table()
+{
+    static const std::vector<KeySpec> rows{
+        // From field to field, as the layout table orders them.
+        {.keys = {Qt::Key_Tab, Qt::SHIFT | Qt::Key_Backtab}},
+        {.keys = {Qt::CTRL | Qt::Key_PageDown, Qt::CTRL | Qt::Key_Tab},
+         .press = [](TForm1 &form, std::size_t) { StepKind(form, 1); }},
+        // Some keyboards report Ctrl+Shift+Tab without its Shift.
+        {.keys = {Qt::CTRL | Qt::Key_PageUp, Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::Key_Backtab},
+         .press = [](TForm1 &form, std::size_t) { StepKind(form, -1); }},
+        // The kind at that place in the menu: the tenth is 0.
+        {.keys = {Qt::CTRL | Qt::Key_1, Qt::CTRL | Qt::Key_2, Qt::CTRL | Qt::Key_3, Qt::CTRL | Qt::Key_4,
+                  Qt::CTRL | Qt::Key_5, Qt::CTRL | Qt::Key_6, Qt::CTRL | Qt::Key_7, Qt::CTRL | Qt::Key_8,
+                  Qt::CTRL | Qt::Key_9, Qt::CTRL | Qt::Key_0},
+         .press = [](TForm1 &form, std::size_t k) { form.SetKind(static_cast<ProfileKind>(k + 1)); },
+         .clicks = [](const TForm1 &form, std::size_t k) -> std::vector<ui::Control *> {
+             return {form.MenuItems().at(k)};
+         }},
+        {.keys = {Qt::Key_F4, Qt::ALT | Qt::Key_Down},
+         .press = [](TForm1 &, std::size_t) { OpenMaterialListByKey(); },
+         .clicks = [](const TForm1 &form, std::size_t) -> std::vector<ui::Control *> {
+             return {form.Image2, form.Label1};
+         }},
+        {.keys = {Qt::Key_F3},
+         .press =
+             [](TForm1 &form, std::size_t) {
+                 if (form.Image14->isVisible())
+                     form.SizeBoxClick(form.Image14);
+             },
+         .clicks = [](const TForm1 &form, std::size_t) -> std::vector<ui::Control *> {
+             return {form.Image14, form.Label35};
+         }},
+        // Length (for the sheet area), then mass, as the calculator's modes
+        // are numbered.
+        {.keys = {Qt::ALT | Qt::Key_1, Qt::ALT | Qt::Key_2},
+         .press = [](TForm1 &form, std::size_t k) { form.SetMassMode(k == 1); },
+         .clicks = [](const TForm1 &form, std::size_t k) -> std::vector<ui::Control *> {
+             return {k == 1 ? form.Label13 : form.Label12};
+         }},
+        // Copying the result: FieldKeys above.
+        {.keys = {Qt::CTRL | Qt::Key_C}},
+        {.keys = {Qt::Key_Menu, Qt::SHIFT | Qt::Key_F10},
+         .press =
+             [](TForm1 &form, std::size_t) {
+                 form.Label32->askForMenu(form.Label32->mapToGlobal(form.Label32->rect().bottomLeft()));
+             }},
+        {.keys = {Qt::ALT | Qt::Key_Space},
+         .press = [](TForm1 &form, std::size_t) { form.Image1->askForMenu(form.mapToGlobal(QPoint(10, 10))); }},
+    };
+    return rows;
+}
 
 void TForm1::InstallKeys()
 {
@@ -85,42 +120,15 @@ void TForm1::InstallKeys()
     for (ui::Edit *field : findChildren<ui::Edit *>())
         field->installEventFilter(fieldKeys);
 
-    const auto stepKind = [this](int step) {
-        SetKind(static_cast<ProfileKind>((CurrentKind - 1 + step + kKindCount) % kKindCount + 1));
-    };
-    for (const QKeySequence &next : {QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Tab)})
-        Key(this, next, [stepKind] { stepKind(1); });
-    for (const QKeySequence &previous :
-         {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-          QKeySequence(Qt::CTRL | Qt::Key_Backtab)})
-        Key(this, previous, [stepKind] { stepKind(-1); });
-    for (int kind = pkPipe; kind <= pkBeam; ++kind) {
-        const QKeySequence sequence(Qt::CTRL | (kind == pkBeam ? Qt::Key_0 : Qt::Key(Qt::Key_0 + kind)));
-        Key(this, sequence, [this, kind] { SetKind(static_cast<ProfileKind>(kind)); });
-        MenuItems()[static_cast<std::size_t>(kind) - 1]->setKeyBinding(KeyText(sequence));
-    }
-
-    const QKeySequence materials(Qt::Key_F4);
-    Key(this, materials, [] { OpenMaterialListByKey(); });
-    Key(this, QKeySequence(Qt::ALT | Qt::Key_Down), [] { OpenMaterialListByKey(); });
-    Image2->setKeyBinding(KeyText(materials));
-    Label1->setKeyBinding(KeyText(materials));
-
-    const QKeySequence sizes(Qt::Key_F3);
-    Key(this, sizes, [this] {
-        if (Image14->isVisible())
-            SizeBoxClick(Image14);
-    });
-    Image14->setKeyBinding(KeyText(sizes));
-    Label35->setKeyBinding(KeyText(sizes));
-
-    const QKeySequence length(Qt::ALT | Qt::Key_1), mass(Qt::ALT | Qt::Key_2);
-    Key(this, length, [this] { SetMassMode(false); });
-    Key(this, mass, [this] { SetMassMode(true); });
-    Label12->setKeyBinding(KeyText(length));
-    Label13->setKeyBinding(KeyText(mass));
-
-    for (const QKeySequence &menu : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
-        Key(this, menu, [this] { Label32->askForMenu(Label32->mapToGlobal(Label32->rect().bottomLeft())); });
-    Key(this, QKeySequence(Qt::ALT | Qt::Key_Space), [this] { Image1->askForMenu(mapToGlobal(QPoint(10, 10))); });
+    for (const keys::KeySpec &row : keys::Table())
+        for (std::size_t k = 0; k < row.keys.size(); ++k) {
+            if (row.press) {
+                auto *shortcut = new QShortcut(QKeySequence(row.keys[k]), this);
+                connect(shortcut, &QShortcut::activated, this, [this, press = row.press, k] { press(*this, k); });
+            }
+            if (row.clicks)
+                for (ui::Control *control : row.clicks(*this, k))
+                    if (control->keyBinding().isEmpty())
+                        control->setKeyBinding(QKeySequence(row.keys[k]).toString(QKeySequence::NativeText));
+        }
 }

@@ -1,10 +1,13 @@
 // The window from the keyboard: the keys that change the kind, the
 // material and the mode wherever the focus is, copying the result and the
-// calculation, and the window's menu.
+// calculation, and the window's menu; the key that screen readers hear for
+// a control does what its click does; the README lists the window's keys.
+#include "keys.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QFile>
 #include <QMenu>
 #include <QWindow>
 #include <QtTest>
@@ -13,59 +16,48 @@ using namespace metal;
 
 namespace {
 
-struct Key {
-    const char *name;
-    QKeyCombination key;
-    const char16_t *text;
-};
-
-// The keys of the script, by name; anything else is typed as it stands.
-constexpr Key kKeys[] = {
-    {"Ctrl+PgDn", Qt::CTRL | Qt::Key_PageDown, u""},
-    {"Ctrl+PgUp", Qt::CTRL | Qt::Key_PageUp, u""},
-    {"Ctrl+Tab", Qt::CTRL | Qt::Key_Tab, u""},
-    {"Ctrl+Shift+Tab", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, u""},
-    {"Ctrl+0", Qt::CTRL | Qt::Key_0, u"0"},
-    {"Ctrl+3", Qt::CTRL | Qt::Key_3, u"3"},
-    {"Ctrl+6", Qt::CTRL | Qt::Key_6, u"6"},
-    {"F3", Qt::Key_F3, u""},
-    {"Ctrl+5", Qt::CTRL | Qt::Key_5, u"5"},
-    {"F4", Qt::Key_F4, u""},
-    {"Alt+Down", Qt::ALT | Qt::Key_Down, u""},
-    {"Up", Qt::Key_Up, u""},
-    {"Down", Qt::Key_Down, u""},
-    {"Enter", Qt::Key_Return, u"\r"},
-    {"Esc", Qt::Key_Escape, u"\x1b"},
-    {"Alt+1", Qt::ALT | Qt::Key_1, u"1"},
-    {"Alt+2", Qt::ALT | Qt::Key_2, u"2"},
-    {"Tab", Qt::Key_Tab, u"\t"},
-    {"Ctrl+C", Qt::CTRL | Qt::Key_C, u"\x03"},
-    {"Shift+Home", Qt::SHIFT | Qt::Key_Home, u""},
-    {"Alt+Space", Qt::ALT | Qt::Key_Space, u" "},
-    {"Shift+F10", Qt::SHIFT | Qt::Key_F10, u""},
-};
-
-// Presses the keys of a script ("F4 Down Enter Tab 57") at whatever holds
-// the focus, each through the event loop as a person's would go.
-void Press(const Calculator &calc, const QString &script)
-{
-    for (const QString &word : script.split(u' ', Qt::SkipEmptyParts)) {
-        const Key *named = nullptr;
-        for (const Key &key : kKeys)
-            if (word == QLatin1String(key.name))
-                named = &key;
-        if (!named) {
-            calc.type(word);
-            continue;
-        }
-        QTest::sendKeyEvent(QTest::Click, calc.focus(), named->key.key(), QString::fromUtf16(named->text),
-                            named->key.keyboardModifiers());
-        QCoreApplication::sendPostedEvents();
-    }
-}
-
 // The kind's title, without the menu item's indent that it takes.
 QString Title(const Calculator &calc) { return calc.find<ui::Label>("Label17")->caption().trimmed(); }
+
+// What a key or a click may change, as a person sees it: the kind, the
+// material, the mode, the result, and which list is open.
+QStringList Seen(const Calculator &calc)
+{
+    QStringList seen{Title(calc), calc.find<ui::Label>("Label1")->caption(), calc.find<ui::Label>("Label18")->caption(),
+                     calc.result()->caption()};
+    seen.append(calc.find("Panel1")->isVisible() ? QStringLiteral("material list") : QString());
+    seen.append(calc.sizeList()->isVisible() ? QStringLiteral("size list") : QString());
+    return seen;
+}
+
+// A key as the README names it: as Qt writes it, with the name on the key
+// for PgDn, and Backtab as the Shift+Tab that it is.
+QString ReadmeName(QKeyCombination key)
+{
+    if (key.key() == Qt::Key_Backtab)
+        key = QKeyCombination(key.keyboardModifiers() | Qt::ShiftModifier, Qt::Key_Tab);
+    return QKeySequence(key)
+        .toString(QKeySequence::PortableText)
+        .replace(QStringLiteral("PgDown"), QStringLiteral("PgDn"));
+}
+
+// The first cells of the table under the README's heading "## Keys".
+QStringList ReadmeKeys()
+{
+    QFile file(QStringLiteral(README_FILE));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", README_FILE);
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    QStringList cells;
+    qsizetype i = lines.indexOf(QStringLiteral("## Keys"));
+    if (i < 0)
+        return cells;
+    while (++i < lines.size() && !lines[i].startsWith(u'|'))
+        ;
+    for (i += 2; i < lines.size() && lines[i].startsWith(u'|'); ++i)  // after the heading and its rule
+        cells.append(lines[i].section(u'|', 1, 1).trimmed());
+    return cells;
+}
 
 }  // namespace
 
@@ -79,6 +71,9 @@ private slots:
     void clipboardTexts();
     void resultMenuIsReachable();
     void windowMenuKeepsTheWindowOnTop();
+    void heardKeyDoesTheClick_data();
+    void heardKeyDoesTheClick();
+    void readmeListsTheKeys();
 };
 
 void KeysTest::keysChangeTheChoices_data()
@@ -92,26 +87,27 @@ void KeysTest::keysChangeTheChoices_data()
     const QString pipe = QStringLiteral("Труба"), beam = QStringLiteral("Балка");
     const QString carbon = QStringLiteral("  Углеродная сталь"), mass = QStringLiteral("Итого вес:");
     const QString off = QStringLiteral("Edit4"), zero = QStringLiteral("0.00 кг  ");
-    QTest::newRow("next kind") << "Ctrl+PgDn"
+    QTest::newRow("next kind") << "{Ctrl+PgDn}"
                                << "Труба\rпрофильная" << carbon << mass << off << zero;
-    QTest::newRow("previous kind wraps to the beam") << "Ctrl+PgUp" << beam << carbon << mass << off << zero;
-    QTest::newRow("Ctrl+Tab, Ctrl+Shift+Tab") << "Ctrl+Tab Ctrl+Tab Ctrl+Shift+Tab"
+    QTest::newRow("previous kind wraps to the beam") << "{Ctrl+PgUp}" << beam << carbon << mass << off << zero;
+    QTest::newRow("Ctrl+Tab, Ctrl+Shift+Tab") << "{Ctrl+Tab}{Ctrl+Tab}{Ctrl+Shift+Tab}"
                                               << "Труба\rпрофильная" << carbon << mass << off << zero;
-    QTest::newRow("the beam wraps to the pipe") << "Ctrl+0 Ctrl+PgDn" << pipe << carbon << mass << off << zero;
-    QTest::newRow("a kind by its place") << "Ctrl+5"
+    QTest::newRow("the beam wraps to the pipe") << "{Ctrl+0}{Ctrl+PgDn}" << pipe << carbon << mass << off << zero;
+    QTest::newRow("a kind by its place") << "{Ctrl+5}"
                                          << "Уголок" << carbon << mass << off << zero;
     QTest::newRow("material list: down, enter")
-        << "F4 Down Enter" << pipe << "  Нержавеющая сталь" << mass << off << zero;
+        << "{F4}{Down}{Return}" << pipe << "  Нержавеющая сталь" << mass << off << zero;
     QTest::newRow("material list: the highlight stops at the top")
-        << "Alt+Down Up Up Down Down Enter" << pipe << "  Аллюминий" << mass << off << zero;
-    QTest::newRow("material list: Esc changes nothing") << "F4 Down Down Esc" << pipe << carbon << mass << off << zero;
-    QTest::newRow("length mode") << "Alt+1" << pipe << carbon << "Итого длина:" << off << "0.00 м  ";
-    QTest::newRow("and back") << "Alt+1 Alt+2" << pipe << carbon << mass << off << zero;
+        << "{Alt+Down}{Up}{Up}{Down}{Down}{Return}" << pipe << "  Аллюминий" << mass << off << zero;
+    QTest::newRow("material list: Esc changes nothing")
+        << "{F4}{Down}{Down}{Escape}" << pipe << carbon << mass << off << zero;
+    QTest::newRow("length mode") << "{Alt+1}" << pipe << carbon << "Итого длина:" << off << "0.00 м  ";
+    QTest::newRow("and back") << "{Alt+1}{Alt+2}" << pipe << carbon << mass << off << zero;
     // A whole calculation: the keys work in a field as in the off-window one.
     QTest::newRow("a pipe of stainless steel")
-        << "Tab 57 Tab 3.5 Tab 1 F4 Down Enter" << pipe << "  Нержавеющая сталь" << mass << "Edit3"
+        << "{Tab}57{Tab}3.5{Tab}1{F4}{Down}{Return}" << pipe << "  Нержавеющая сталь" << mass << "Edit3"
         << "4.7 кг  ";
-    QTest::newRow("a kind change from a field") << "Tab 57 Ctrl+PgDn"
+    QTest::newRow("a kind change from a field") << "{Tab}57{Ctrl+PgDn}"
                                                 << "Труба\rпрофильная" << carbon << mass << off << zero;
 }
 
@@ -124,7 +120,7 @@ void KeysTest::keysChangeTheChoices()
     QFETCH(QString, focus);
     QFETCH(QString, result);
     Calculator calc;
-    Press(calc, keys);
+    calc.typeScript(keys);
     QCOMPARE(Title(calc), title);
     QCOMPARE(calc.find<ui::Label>("Label1")->caption(), material);
     QCOMPARE(calc.find<ui::Label>("Label18")->caption(), total);
@@ -139,18 +135,18 @@ void KeysTest::clipboardTexts_data()
     QTest::addColumn<QString>("copied");       // Ctrl+C in the last field
     QTest::addColumn<QString>("calculation");  // the result menu's second item
     QTest::newRow("pipe")
-        << "Tab 57 Tab 3.5 Tab 1"
+        << "{Tab}57{Tab}3.5{Tab}1"
         << "4.6 кг"
         << "Труба: внешний диаметр 57 мм, толщина стенки 3.5 мм, длина 1 м, углеродная сталь — 4.6 кг";
-    QTest::newRow("square in length mode, aluminium") << "Ctrl+3 Alt+1 F4 Down Down Enter Tab 20 Tab 10"
+    QTest::newRow("square in length mode, aluminium") << "{Ctrl+3}{Alt+1}{F4}{Down}{Down}{Return}{Tab}20{Tab}10"
                                                       << "9.3 м"
                                                       << "Квадрат: ширина 20 мм, масса 10 кг, аллюминий — 9.3 м";
-    QTest::newRow("sheets by area") << "Ctrl+6 Alt+1 Tab 1000 Tab 2000 Tab 3 Tab 2"
+    QTest::newRow("sheets by area") << "{Ctrl+6}{Alt+1}{Tab}1000{Tab}2000{Tab}3{Tab}2"
                                     << "4.0 м2"
                                     << "Лист: ширина 1000 мм, длина 2000 мм, толщина 3 мм, количество листов 2 шт, "
                                        "углеродная сталь — 4.0 м2";
     QTest::newRow("beam of a standard size")
-        << "Ctrl+0 F3 20Б1 Enter 1"
+        << "{Ctrl+0}{F3}20Б1{Return}1"
         << "22.4 кг"
         << "Балка 20Б1, ГОСТ 26020-83: высота 200 мм, ширина 100 мм, перемычка 5.6 мм, стенка 8.5 мм, длина 1 м, "
            "углеродная сталь — 22.4 кг";
@@ -164,10 +160,10 @@ void KeysTest::clipboardTexts()
     Calculator calc;
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setText(QStringLiteral("before"));
-    Press(calc, keys);
-    Press(calc, QStringLiteral("Ctrl+C"));
+    calc.typeScript(keys);
+    calc.typeScript(QStringLiteral("{Ctrl+C}"));
     QCOMPARE(clipboard->text(), copied);
-    Press(calc, QStringLiteral("Shift+F10"));
+    calc.typeScript(QStringLiteral("{Shift+F10}"));
     auto *menu = calc.form().findChild<QMenu *>(QStringLiteral("ResultMenu"));
     QVERIFY(menu && menu->isVisible());
     menu->actions().at(1)->trigger();
@@ -178,7 +174,7 @@ void KeysTest::clipboardTexts()
 void KeysTest::resultMenuIsReachable()
 {
     Calculator calc;
-    Press(calc, QStringLiteral("Tab 57 Tab 3.5 Tab 1"));
+    calc.typeScript(QStringLiteral("{Tab}57{Tab}3.5{Tab}1"));
     // A screen reader opens the result's menu by its action.
     QAccessibleInterface *result = QAccessible::queryAccessibleInterface(calc.result());
     QVERIFY(result->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
@@ -206,7 +202,7 @@ void KeysTest::windowMenuKeepsTheWindowOnTop()
     // A right click below the title band opens nothing.
     calc.click(kBackground, Qt::RightButton);
     QVERIFY(!calc.form().findChild<QMenu *>(QStringLiteral("WindowMenu")));
-    Press(calc, QStringLiteral("Alt+Space"));
+    calc.typeScript(QStringLiteral("{Alt+Space}"));
     auto *menu = calc.form().findChild<QMenu *>(QStringLiteral("WindowMenu"));
     QVERIFY(menu && menu->isVisible());
     QAction *action = menu->actions().value(0);
@@ -222,6 +218,64 @@ void KeysTest::windowMenuKeepsTheWindowOnTop()
     action->trigger();
     menu->hide();
     QVERIFY(!onTop());
+}
+
+void KeysTest::heardKeyDoesTheClick_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("key");  // as a screen reader says it
+    Calculator calc;
+    for (ui::Control *control : calc.form().findChildren<ui::Control *>()) {
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(control);
+        QAccessibleActionInterface *actions = heard ? heard->actionInterface() : nullptr;
+        if (!actions)
+            continue;
+        const QStringList keys = actions->keyBindingsForAction(QAccessibleActionInterface::pressAction());
+        if (!keys.isEmpty())
+            QTest::newRow(qPrintable(control->objectName())) << control->objectName() << keys.join(u' ');
+    }
+}
+
+void KeysTest::heardKeyDoesTheClick()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, key);
+    const QKeySequence sequence = QKeySequence::fromString(key, QKeySequence::NativeText);
+    QCOMPARE(sequence.count(), 1);
+    // From another kind, mode and material than the window starts with, so
+    // that a key that does another control's click shows.
+    const auto away = [](const Calculator &calc) {
+        calc.selectKind(metal::pkAngle);
+        calc.selectMode(false);
+        calc.chooseMaterial(metal::mtCopper);
+    };
+    Calculator byKey;
+    away(byKey);
+    byKey.key(sequence[0].key(), sequence[0].keyboardModifiers());
+    Calculator byScreenReader;
+    away(byScreenReader);
+    QAccessible::queryAccessibleInterface(byScreenReader.find(qPrintable(name)))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(Seen(byKey), Seen(byScreenReader));
+}
+
+void KeysTest::readmeListsTheKeys()
+{
+    // Each row of the key table is a line of the README's table, in its
+    // order; a run of more than three keys is written by its first and its
+    // last two.
+    QStringList lines;
+    for (const keys::KeySpec &row : keys::Table()) {
+        QStringList names;
+        for (QKeyCombination key : row.keys)
+            if (!names.contains(ReadmeName(key)))
+                names.append(ReadmeName(key));
+        if (names.size() > 3)
+            names = {names.first() + QStringLiteral(" … ") + names.at(names.size() - 2), names.last()};
+        lines.append(names.join(QStringLiteral(", ")));
+    }
+    QCOMPARE(ReadmeKeys(), lines);
 }
 
 QTEST_MAIN(KeysTest)

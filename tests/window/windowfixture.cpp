@@ -50,6 +50,27 @@ const NamedKey kNamedKeys[] = {
     {"Alt+2", Qt::Key_2, Qt::AltModifier, u"2"},
 };
 
+// The window's keys that the tests press by name besides those; the monkey
+// keeps to the list above, so that its seeds replay as they did.
+const NamedKey kWindowKeys[] = {
+    {"Ctrl+PgDn", Qt::Key_PageDown, Qt::ControlModifier, u""},
+    {"Ctrl+PgUp", Qt::Key_PageUp, Qt::ControlModifier, u""},
+    {"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier, u""},
+    {"Ctrl+Shift+Tab", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, u""},
+    {"Ctrl+0", Qt::Key_0, Qt::ControlModifier, u"0"},
+    {"Ctrl+3", Qt::Key_3, Qt::ControlModifier, u"3"},
+    {"Ctrl+5", Qt::Key_5, Qt::ControlModifier, u"5"},
+    {"Ctrl+6", Qt::Key_6, Qt::ControlModifier, u"6"},
+    {"F3", Qt::Key_F3, Qt::NoModifier, u""},
+    {"F4", Qt::Key_F4, Qt::NoModifier, u""},
+    {"Alt+Down", Qt::Key_Down, Qt::AltModifier, u""},
+    {"Up", Qt::Key_Up, Qt::NoModifier, u""},
+    {"Down", Qt::Key_Down, Qt::NoModifier, u""},
+    {"Alt+1", Qt::Key_1, Qt::AltModifier, u"1"},
+    {"Alt+Space", Qt::Key_Space, Qt::AltModifier, u" "},
+    {"Shift+F10", Qt::Key_F10, Qt::ShiftModifier, u""},
+};
+
 // The controls that the tests speak of by their roles, read off the layout
 // table once.
 struct ControlsByRole {
@@ -120,9 +141,10 @@ std::span<const NamedKey> NamedKeys() { return kNamedKeys; }
 
 const NamedKey &NamedKeyCalled(QStringView name)
 {
-    for (const NamedKey &key : kNamedKeys)
-        if (name == QLatin1String(key.name))
-            return key;
+    for (const auto &keys : {std::span<const NamedKey>(kNamedKeys), std::span<const NamedKey>(kWindowKeys)})
+        for (const NamedKey &key : keys)
+            if (name == QLatin1String(key.name))
+                return key;
     qFatal("no key called %s", qPrintable(name.toString()));
 }
 

@@ -50,8 +50,9 @@ struct NamedKey {
     Qt::KeyboardModifiers modifiers;
     const char16_t *text;
 };
-// The keys besides the digits that the tests and the monkey press, and one of
-// them by its name ("Shift+Home").
+// The keys besides the digits that the tests and the monkey press; and one
+// of those or of the window's keys (F4, Ctrl+PgDn...) by its name
+// ("Shift+Home"), as a key script names it.
 std::span<const NamedKey> NamedKeys();
 const NamedKey &NamedKeyCalled(QStringView name);
 // A press and release of the key at the control.
@@ -91,6 +92,15 @@ public:
     // them from the top).
     ui::Label *materialItem(int material) const;
     ui::Label *result() const { return find<ui::Label>("Label32"); }
+    // The size box under the kind's title (the drop-down button that screen
+    // readers call "Типоразмер"), its text (the chosen designation, "по
+    // размерам" while there is none), the line under it that names the
+    // rule, the list of sizes that it opens and the list's search line.
+    ui::Image *sizeBox() const { return find<ui::Image>("Image14"); }
+    ui::Label *sizeBoxText() const { return find<ui::Label>("Label35"); }
+    ui::Label *sizeRule() const { return find<ui::Label>("Label36"); }
+    ui::Panel *sizeList() const { return find<ui::Panel>("Panel4"); }
+    ui::Label *sizeSearch() const { return find<ui::Label>("Label37"); }
     // The picture store's picture of a file ("kind-pipe.png").
     QImage storePicture(const QString &file) const;
 
