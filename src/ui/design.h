@@ -18,6 +18,11 @@ inline constexpr QRgb kSelectedItem = qRgb(255, 255, 255);
 inline constexpr QRgb kHoveredItem = ui::Bgr(14013909);
 // The material under the pointer in the list.
 inline constexpr QRgb kListHover = ui::Bgr(14657103);
+// The items of the material list and of the size list, dark blue.
+inline constexpr QRgb kListText = ui::Bgr(8017250);
+// The grey of the footer's year, of the line under the size box and of the
+// size list's headings.
+inline constexpr QRgb kGreyText = ui::Bgr(7566195);
 // The size list, in the material list's blue.
 inline constexpr QRgb kSizeList = qRgb(146, 214, 255);
 // The result: a number in black, the error text in red.

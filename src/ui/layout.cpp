@@ -18,7 +18,7 @@ const QString kSellerName = QStringLiteral("МеталлДемо");
 const Style kPicture{};
 const Style kHandPicture{.cursor = kHand};
 const Style kMenuItem{.family = "Tahoma", .pixels = 15, .layout = Label::Layout::Center, .cursor = kHand};
-const Style kListItem{.family = "Tahoma", .pixels = 12, .bold = true, .color = ui::Bgr(8017250)};
+const Style kListItem{.family = "Tahoma", .pixels = 12, .bold = true, .color = design::kListText};
 const Style kField{.family = "Tahoma", .pixels = 15, .maxLength = 5};
 
 // A control's member of the window and its name: for a row, and for a
@@ -96,8 +96,8 @@ const std::vector<ControlSpec> &layout::Table()
     static const Style total{
         .family = "Arial", .pixels = 19, .bold = true, .color = ui::Bgr(2763429), .justify = J::Center};
     static const Style result{.family = "Tahoma", .pixels = 19, .italic = true, .justify = J::Center};
-    static const Style year{.family = "Trebuchet MS", .pixels = 13, .color = ui::Bgr(7566195), .autoSize = true};
-    static const Style sizeRule{.family = "Tahoma", .pixels = 12, .color = ui::Bgr(7566195), .justify = J::Center};
+    static const Style year{.family = "Trebuchet MS", .pixels = 13, .color = design::kGreyText, .autoSize = true};
+    static const Style sizeRule{.family = "Tahoma", .pixels = 12, .color = design::kGreyText, .justify = J::Center};
     // The off-window focus field holds what is typed while the focus is
     // parked there, and nobody ever sees or undoes it. Were its undo kept,
     // every keystroke would be kept with it as long as the program runs.
