@@ -10,8 +10,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -26,10 +28,56 @@ constexpr QSize kFirstSize(820, 360);
 // Between the calculator and the list, as a desktop leaves between windows.
 constexpr int kGap = 8;
 
-// The price's unit is chosen from those that fit the position's kind.
-class UnitDelegate : public QStyledItemDelegate {
+// Draws each cell as the style does, but its text from a cache of laid-out
+// texts: the style lays out every visible cell's text again at each
+// repaint, which with a scrolled list of a thousand takes milliseconds.
+class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = cell.text;
+        cell.text.clear();
+        const QWidget *view = cell.widget;
+        QStyle *style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const QRect area = cell.rect.adjusted(margin, 0, -margin, 0);
+        const bool selected = cell.state.testFlag(QStyle::State_Selected);
+        const QPalette::ColorGroup group =
+            cell.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+        painter->save();
+        painter->setFont(cell.font);
+        painter->setPen(cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        // Each text laid out once for its column's width, elided there as
+        // the style elides it when it is too long.
+        if (texts_.size() > kCachedTexts)
+            texts_.clear();
+        QStaticText &laid = texts_[QString::number(area.width()) + u'\n' + text];
+        if (laid.text().isEmpty() && !text.isEmpty()) {
+            laid.setText(cell.fontMetrics.elidedText(text, Qt::ElideRight, area.width()));
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), cell.font);
+        }
+        const QSizeF size = laid.size();
+        const qreal x = cell.displayAlignment.testFlag(Qt::AlignRight) ? area.right() + 1 - size.width() : area.left();
+        painter->drawStaticText(QPointF(x, area.top() + (area.height() - size.height()) / 2), laid);
+        painter->restore();
+    }
+
+private:
+    static constexpr qsizetype kCachedTexts = 8192;
+    mutable QHash<QString, QStaticText> texts_;
+};
+
+// The price's unit is chosen from those that fit the position's kind.
+class UnitDelegate : public CellDelegate {
+public:
+    using CellDelegate::CellDelegate;
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
     {
@@ -126,6 +174,7 @@ OrderWindow::OrderWindow(std::string groupSeparator, QWidget *beside)
     table_->verticalHeader()->hide();
     table_->setWordWrap(false);
     table_->horizontalHeader()->setSectionResizeMode(OrderModel::Name, QHeaderView::Stretch);
+    table_->setItemDelegate(new CellDelegate(table_));
     table_->setItemDelegateForColumn(OrderModel::Unit, new UnitDelegate(table_));
 
     totals_->setObjectName(QStringLiteral("OrderTotals"));
