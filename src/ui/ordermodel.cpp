@@ -46,9 +46,9 @@ int OrderModel::rowCount(const QModelIndex &parent) const
 
 int OrderModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
-QString OrderModel::Text(const Position &position, const PositionFigures &figures, int column) const
+QString OrderModel::Text(const Position &position, const PositionFigures &figures, int column,
+                         std::string_view separator) const
 {
-    const std::string_view separator = groupSeparator_;
     switch (column) {
     case Name:
         return FromCore(PositionName(position));
@@ -77,21 +77,25 @@ QVariant OrderModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const auto row = static_cast<std::size_t>(index.row());
-    const QString text = index.column() == Number ? QString::number(index.row() + 1)
-                                                  : Text(order_.position(row), order_.figures(row), index.column());
+    const int column = index.column();
+    const auto text = [this, &index, column](std::string_view separator) {
+        const auto row = static_cast<std::size_t>(index.row());
+        return column == Number ? QString::number(index.row() + 1)
+                                : Text(order_.position(row), order_.figures(row), column, separator);
+    };
     switch (role) {
     case Qt::DisplayRole:
-        return text;
+        return text(groupSeparator_);
     case Qt::EditRole:
-        // The editor starts from the number without its groups.
-        return QString(text).remove(FromCore(groupSeparator_));
-    case Qt::AccessibleTextRole:
+        // The editor and the clipboard take the number without its groups.
+        return text("");
+    case Qt::AccessibleTextRole: {
         // A screen reader moving along a row hears which column it is in.
-        return FromCore(kHeaders[index.column()]) + QStringLiteral(": ") +
-               (text.isEmpty() ? QStringLiteral("нет") : text);
+        const QString shown = text(groupSeparator_);
+        return FromCore(kHeaders[column]) + QStringLiteral(": ") + (shown.isEmpty() ? QStringLiteral("нет") : shown);
+    }
     case Qt::TextAlignmentRole:
-        return index.column() == Name || index.column() == MaterialColumn || index.column() == Unit
+        return column == Name || column == MaterialColumn || column == Unit
                    ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:

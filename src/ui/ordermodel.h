@@ -50,7 +50,9 @@ signals:
     void refused(const QString &why);
 
 private:
-    QString Text(const metal::Position &position, const metal::PositionFigures &figures, int column) const;
+    // A cell's text, its digits grouped by the separator.
+    QString Text(const metal::Position &position, const metal::PositionFigures &figures, int column,
+                 std::string_view separator) const;
 
     metal::Order order_;
     std::string groupSeparator_;
