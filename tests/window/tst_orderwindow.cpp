@@ -119,7 +119,7 @@ private slots:
     void removeUndoAndMove();
     void copiesBothForms();
     void screenReaderHearsCellsAndTotals();
-    void tabReachesEveryControl();
+    void tabReachesEveryControlAndEscCloses();
 };
 
 void OrderWindowTest::editingRecomputes_data()
@@ -302,7 +302,7 @@ void OrderWindowTest::screenReaderHearsCellsAndTotals()
         QVERIFY2(event != QAccessible::ObjectShow || !name.startsWith(QStringLiteral("Итого")), qPrintable(name));
 }
 
-void OrderWindowTest::tabReachesEveryControl()
+void OrderWindowTest::tabReachesEveryControlAndEscCloses()
 {
     List list{Beam20B1()};
     list.select(0, ui::OrderModel::Name);
@@ -319,6 +319,11 @@ void OrderWindowTest::tabReachesEveryControl()
     QAccessibleInterface *button = QAccessible::queryAccessibleInterface(remove);
     QCOMPARE(button->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
              QStringList{QKeySequence(QKeySequence::Delete).toString()});
+
+    // Esc closes the window; the list stays.
+    list.key(Qt::Key_Escape);
+    QVERIFY(!list.window.isVisible());
+    QCOMPARE(list.window.model().rowCount(), 1);
 }
 
 QTEST_MAIN(OrderWindowTest)
