@@ -279,14 +279,17 @@ void ShowSizeChoice()
 void ChooseSize(const SizeModel::Entry &entry)
 {
     TForm1 &form = *Form1;
-    CurrentStandard = entry.standard;
-    CurrentSize = entry.size;
     const KindInfo &kind = Kind(CurrentKind);
     ui::Edit *quantity = InputEdit(kind.quantityRow);
-    // The quantity is typed next; the fields take the size's dimensions
-    // with no calculation on the way, then one.
+    // The quantity is typed next. The focus goes there first, before the
+    // size is chosen: a field it leaves may change on the way (one emptied
+    // as it was entered takes its "0" back), which is no edit of the size.
     FocusBeforeList = quantity;
     CloseSizeList();
+    // The fields take the size's dimensions with no calculation on the
+    // way, then one.
+    CurrentStandard = entry.standard;
+    CurrentSize = entry.size;
     RecalcEnabled = false;
     for (int row = kind.firstRow; row <= kind.quantityRow; ++row)
         if (const int g = GeometryOfRow(entry.standard->section, row); g >= 0)
