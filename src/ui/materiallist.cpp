@@ -1,7 +1,10 @@
 // The material box and its drop-down list of the eleven materials.
+#include "materiallist.h"
+
 #include "accessibility.h"
 #include "design.h"
 #include "mainunit.h"
+#include "sizepicker.h"
 
 #include <algorithm>
 

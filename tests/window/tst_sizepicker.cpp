@@ -186,8 +186,14 @@ void StandardSizesTest::editingAFieldLeavesTheSize()
     chooseByKeys(calc, QStringLiteral("20б1"));
     calc.type(QStringLiteral("1"));
     QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  20Б1"));
+    // An emptied field is no value yet: the size stays until one is typed.
+    calc.click(calc.row(2));
+    calc.typeScript(QStringLiteral("{End}{Shift+Home}{Backspace}"));
+    QCOMPARE(calc.row(2)->text(), QString());
+    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  20Б1"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("22.4 кг  "));
     // The web of GOST 8239's No. 20 by the beam's formula at 7.9 g/cm³.
-    calc.replaceText(calc.row(2), QStringLiteral("5.2"));
+    calc.type(QStringLiteral("5.2"));
     QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  по размерам"));
     QCOMPARE(Shown(calc.find<ui::Label>("Label36")), QString());
     QCOMPARE(calc.result()->caption(), QStringLiteral("20.9 кг  "));
