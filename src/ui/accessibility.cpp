@@ -35,7 +35,23 @@ public:
         return text;
     }
 
+    // The label's own text, once it changed.
     void schedule()
+    {
+        changed_ = true;
+        post();
+    }
+    // Another text, said from the label: what changes beside it.
+    void tell(const QString &text)
+    {
+        told_ = text;
+        post();
+    }
+
+    QString said;  // what the last announcement said
+
+private:
+    void post()
     {
         // A result is written in steps (the number, then its unit): one
         // announcement when they are done, and none when nothing changed.
@@ -46,19 +62,25 @@ public:
             this,
             [this] {
                 pending_ = false;
-                const QString now = text();
-                if (now == spoken)
+                QString now;
+                if (changed_ && text() != spoken_)
+                    now = spoken_ = text();
+                if (now.isEmpty())
+                    now = told_;
+                changed_ = false;
+                told_.clear();
+                if (now.isEmpty())
                     return;
-                spoken = now;
+                said = now;
                 QAccessibleEvent event(this, QAccessible::ObjectShow);
                 QAccessible::updateAccessibility(&event);
             },
             Qt::QueuedConnection);
     }
 
-    QString spoken;  // what the last announcement said
-
-private:
+    QString spoken_;  // the label's own text, as last announced
+    QString told_;
+    bool changed_ = false;
     bool pending_ = false;
 };
 
@@ -211,7 +233,7 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? announcement()->spoken : QString();
+        return t == QAccessible::Name ? announcement()->said : QString();
     }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override
@@ -298,6 +320,14 @@ void MakeAnnounced(Label *label)
 {
     if (!AnnouncementOf(label))
         new Announcement(label);
+}
+
+void Announce(Label *label, const QString &text)
+{
+    if (!Listening())
+        return;
+    if (Announcement *announcement = AnnouncementOf(label))
+        announcement->tell(text);
 }
 
 void NotifyNameChanged(QWidget *control)

@@ -12,6 +12,7 @@
 // once.
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace ui {
@@ -22,8 +23,11 @@ class Label;
 void InstallAccessibility();
 
 // Screen readers announce the label's text, with its own caption, as it
-// changes (the result).
+// changes (the result, the material in the box).
 void MakeAnnounced(Label *label);
+// Screen readers hear the text from the announced label now: what changes
+// beside it where the focus is not (the material list's highlight).
+void Announce(Label *label, const QString &text);
 
 // The control's accessible name, or its description, has changed.
 void NotifyNameChanged(QWidget *control);

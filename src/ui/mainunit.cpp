@@ -104,6 +104,9 @@ void TForm1::FormCreate()
     // as the result changes.
     Label18->setBuddy(Label32);
     ui::MakeAnnounced(Label32);
+    // The material in the box is heard as it is chosen, and the list's
+    // highlight as the keys move it, though the focus stays in a field.
+    ui::MakeAnnounced(Label1);
     SetUpSizeBox(this);
     // The result block and the title band have menus.
     for (ui::Control *result : {static_cast<ui::Control *>(Image7), static_cast<ui::Control *>(Label18),
