@@ -3,19 +3,32 @@
 // How a keystroke becomes a result: a key typed into one of the five input
 // fields passes EditKeyPress, which lets only digits, '.' and backspace
 // through. The field's text changes and its change notification runs
-// EditCalcChange at once. That gate looks at the quantity field of the
-// current kind (the lowest row of the kind): if it is empty or "0" nothing
-// is computed. Otherwise Calculate hands the field texts, the density of the
-// current material and the mode to the calculation core, which parses them,
-// applies the kind's formula and formats the value. The text goes into the
-// result label Label32, followed by its unit unless it is the error text. A
-// failure (a field that does not parse, a division by zero) is discarded and
-// the label keeps what it showed.
+// EditCalcChange at once (nothing while RecalcEnabled is false). If the
+// user's edit changed a field that the chosen size wrote, the size is left
+// first (EditLeavesSize, SetSize with none). Then Calculate hands the four
+// choices (CurrentChoices: the kind, the material, the mode and the chosen
+// size) and the field texts to the core's one rule, ShownResultOf
+// (result.h): nothing while the quantity, the lowest row of the kind, is
+// empty or "0"; otherwise the standard's mass of a chosen size (not the
+// sheet's, whose standard gives only the thickness) or the kind's formula,
+// formatted with its unit, or the error text. The text goes into the result
+// label Label32, which screen readers hear as it changes. A failure (a field
+// that does not parse, a division by zero) gives nothing, and the label
+// keeps what it showed.
+//
+// How a size becomes a result: the size list (sizepicker.cpp) closes, the
+// focus goes to the quantity, and SetSize keeps the size as CurrentSize,
+// writes its dimensions into the kind's fields with RecalcEnabled false,
+// names it in the box and the line under it, and runs Calculate. A choice
+// of the kind leaves the size; the material and the mode keep it.
 //
 // The window's controls are built from one table (layout.cpp). Behaviour is
-// grouped by the controls it belongs to: the input rows, toggle and result
-// block (inputrows.cpp), the material list (materiallist.cpp), the profile
-// menu and preview (profilemenu.cpp) and the frame controls (frame.cpp).
+// grouped by the controls it belongs to, each group with its own header for
+// what the others use of it: the input rows, toggle and result block
+// (inputrows.cpp), the material list (materiallist.cpp), the profile menu
+// and preview (profilemenu.cpp), the standard sizes (sizepicker.cpp), the
+// frame controls and the window's place (frame.cpp), the keys (keys.cpp)
+// and the context menus (menus.cpp).
 #pragma once
 
 #include "catalogue.h"
