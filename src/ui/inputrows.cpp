@@ -1,7 +1,10 @@
 // The five input rows, the mode toggle and the result block.
+#include "inputrows.h"
+
 #include "accessibility.h"
 #include "design.h"
 #include "mainunit.h"
+#include "materiallist.h"
 #include "picunit.h"
 
 using namespace metal;
@@ -83,6 +86,13 @@ void ApplyModeToggleImage(ProfileKind kind)
 }
 
 }  // namespace
+
+void AppendResultUnit()
+{
+    ui::Label *result = Form1->Label32;
+    result->setFontColor(QColor(design::kResultNumber));
+    result->setCaption(QString::fromStdString(WithResultUnit(result->caption().toStdString(), MassMode, CurrentKind)));
+}
 
 void ResetInputs()
 {

@@ -16,6 +16,8 @@
 //
 // The keys that type into a field keep their meaning there.
 #include "mainunit.h"
+#include "materiallist.h"
+#include "menus.h"
 
 #include <QApplication>
 #include <QKeyEvent>
