@@ -103,6 +103,7 @@ void AccessibilityTest::controlsAreNamedByWhatTheyShow_data()
     row("Label11", QAccessible::MenuItem, "    Балка", true);
     row("Image14", QAccessible::ButtonDropDown, "Типоразмер", true);
     row("Label35", QAccessible::ButtonDropDown, "  по размерам", true);
+    row("Label38", QAccessible::PushButton, "Добавить в список", true);
     row("Panel1", QAccessible::List, "", false);
     row("Label21", QAccessible::ListItem, " Углеродная сталь", true);
     row("Label30", QAccessible::ListItem, " Свинец", true);
