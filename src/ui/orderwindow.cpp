@@ -129,11 +129,6 @@ QStringList TotalCells(const OrderModel &model)
     return cells;
 }
 
-bool IsNumberColumn(int column)
-{
-    return column != OrderModel::Name && column != OrderModel::MaterialColumn && column != OrderModel::Unit;
-}
-
 // A row of the HTML table; a number carries its value as LibreOffice's own
 // tables do (sdval), so that a spreadsheet under any locale takes a number.
 QString HtmlRow(const QStringList &cells, const char *tag, bool numbers)
@@ -141,7 +136,7 @@ QString HtmlRow(const QStringList &cells, const char *tag, bool numbers)
     QString html = QStringLiteral("<tr>");
     for (int column = 0; column < cells.size(); ++column) {
         const QString cell = cells[column].toHtmlEscaped();
-        if (numbers && IsNumberColumn(column) && !cell.isEmpty())
+        if (numbers && OrderModel::HoldsNumbers(column) && !cell.isEmpty())
             html += QStringLiteral("<%1 sdval=\"%2\" x:num=\"%2\">%2</%1>").arg(QLatin1String(tag), cell);
         else
             html += QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), cell);

@@ -118,19 +118,23 @@ ui::OrderWindow *ListWindow()
     return nullptr;
 }
 
-// Answers the question that the calculator asks before it closes, once it
-// is asked: with its button of that text.
+// Answers the question that the calculator asks before it closes, as soon
+// as it is asked: with its button of that text.
 void AnswerCloseQuestion(const QString &answer, QString *asked)
 {
-    QTimer::singleShot(0, [answer, asked] {
+    auto *timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, asked] {
         auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!question)
             return;
+        timer->deleteLater();
+        timer->stop();
         *asked = question->text();
         for (QAbstractButton *button : question->buttons())
             if (button->text() == answer)
                 button->click();
     });
+    timer->start(5);
 }
 
 }  // namespace
@@ -471,6 +475,16 @@ void OrderWindowTest::closingAsksWhileTheListHoldsPositions()
     QCOMPARE(asked, QStringLiteral("В списке 2 поз. Список не сохраняется: при закрытии программы он будет потерян."));
     QVERIFY(calc.form().isVisible());
     QCOMPARE(ListWindow()->model().rowCount(), 2);
+
+    // The close control asks too (it ends the program, which closes the
+    // window); staying keeps the program running.
+    asked.clear();
+    AnswerCloseQuestion(QStringLiteral("Остаться"), &asked);
+    QTimer::singleShot(0, &calc.form(), [&calc] { calc.click(calc.find("Image8")); });
+    QTimer::singleShot(300, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QCoreApplication::exec(), 99);
+    QVERIFY(!asked.isEmpty());
+    QVERIFY(calc.form().isVisible());
 
     // Closing it closes the list with it.
     asked.clear();
