@@ -130,14 +130,17 @@ QStringList TotalCells(const OrderModel &model)
 }
 
 // A row of the HTML table; a number carries its value as LibreOffice's own
-// tables do (sdval), so that a spreadsheet under any locale takes a number.
+// tables do (sdval, in the language that writes it with a point: sdnum),
+// and as Excel's do (x:num), so that a spreadsheet under any locale, a
+// Russian one with its decimal comma too, takes a number.
 QString HtmlRow(const QStringList &cells, const char *tag, bool numbers)
 {
     QString html = QStringLiteral("<tr>");
     for (int column = 0; column < cells.size(); ++column) {
         const QString cell = cells[column].toHtmlEscaped();
         if (numbers && OrderModel::HoldsNumbers(column) && !cell.isEmpty())
-            html += QStringLiteral("<%1 sdval=\"%2\" x:num=\"%2\">%2</%1>").arg(QLatin1String(tag), cell);
+            html +=
+                QStringLiteral("<%1 sdval=\"%2\" sdnum=\"1033;\" x:num=\"%2\">%2</%1>").arg(QLatin1String(tag), cell);
         else
             html += QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), cell);
     }

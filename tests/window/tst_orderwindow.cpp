@@ -297,9 +297,10 @@ void OrderWindowTest::copiesBothForms()
     const QString html = QGuiApplication::clipboard()->mimeData()->html();
     QVERIFY2(html.contains(QStringLiteral("<th>Масса, кг</th>")), qPrintable(html));
     // Numbers carry their values for a spreadsheet; texts stay texts.
-    QVERIFY2(html.contains(QStringLiteral("<td sdval=\"55.4\" x:num=\"55.4\">55.4</td>")), qPrintable(html));
+    QVERIFY2(html.contains(QStringLiteral("<td sdval=\"55.4\" sdnum=\"1033;\" x:num=\"55.4\">55.4</td>")),
+             qPrintable(html));
     QVERIFY2(html.contains(QStringLiteral("<td>Углеродная сталь</td>")), qPrintable(html));
-    QVERIFY2(html.contains(QStringLiteral("<td sdval=\"47136.00\" x:num=\"47136.00\">47136.00</td>")),
+    QVERIFY2(html.contains(QStringLiteral("<td sdval=\"47136.00\" sdnum=\"1033;\" x:num=\"47136.00\">47136.00</td>")),
              qPrintable(html));
     QCOMPARE(html.count(QStringLiteral("<tr>")), 3);
 
