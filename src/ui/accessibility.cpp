@@ -16,19 +16,23 @@ namespace {
 // nothing while none does.
 bool Listening() { return QAccessible::isActive(); }
 
-// A label's announcement: a notification that is never shown, whose
-// "showing" event makes screen readers speak it. Orca speaks a notification
-// as it appears, wherever the focus is; it ignores the name changes of
-// anything but the focused control, and of labels altogether.
+// An announcement: a notification that is never shown, whose "showing"
+// event makes screen readers speak it. Orca speaks a notification as it
+// appears, wherever the focus is; it ignores the name changes of anything
+// but the focused control, and of labels altogether. A label's says its
+// text as it changes; any control's says what it is told.
 class Announcement : public QObject {
 public:
-    explicit Announcement(Label *label) : QObject(label) {}
-    Label *label() const { return static_cast<Label *>(parent()); }
+    explicit Announcement(QObject *owner) : QObject(owner) {}
+    // The label whose text it says, if it belongs to one of the window's.
+    Label *label() const { return qobject_cast<Label *>(parent()); }
 
     // What a sighted person reads there: the caption of the label, if it
     // has one, and the label's text, on one line.
     QString text() const
     {
+        if (!label())
+            return {};
         QString text = label()->shownText().simplified();
         if (const Label *caption = label()->labelledBy())
             text.prepend(caption->shownText().simplified() + u' ');
@@ -41,7 +45,8 @@ public:
         changed_ = true;
         post();
     }
-    // Another text, said from the label: what changes beside it.
+    // Another text, said from the control: what changes beside it, what
+    // an action did.
     void tell(const QString &text)
     {
         told_ = text;
@@ -226,7 +231,7 @@ public:
 
     QAccessibleInterface *parent() const override
     {
-        return QAccessible::queryAccessibleInterface(announcement()->label());
+        return QAccessible::queryAccessibleInterface(announcement()->parent());
     }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -322,12 +327,12 @@ void MakeAnnounced(Label *label)
         new Announcement(label);
 }
 
-void Announce(Label *label, const QString &text)
+void Announce(QObject *owner, const QString &text)
 {
     if (!Listening())
         return;
-    if (Announcement *announcement = AnnouncementOf(label))
-        announcement->tell(text);
+    Announcement *announcement = AnnouncementOf(owner);
+    (announcement ? announcement : new Announcement(owner))->tell(text);
 }
 
 void NotifyNameChanged(QWidget *control)

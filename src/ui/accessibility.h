@@ -12,6 +12,7 @@
 // once.
 #pragma once
 
+class QObject;
 class QString;
 class QWidget;
 
@@ -25,9 +26,12 @@ void InstallAccessibility();
 // Screen readers announce the label's text, with its own caption, as it
 // changes (the result, the material in the box).
 void MakeAnnounced(Label *label);
-// Screen readers hear the text from the announced label now: what changes
-// beside it where the focus is not (the material list's highlight).
-void Announce(Label *label, const QString &text);
+// Screen readers hear the text from the control now, wherever the focus
+// is: what changes beside it where the focus is not (the material list's
+// highlight, the totals of the list), what an action of it did
+// ("Добавлено: Балка 20Б1, 134.4 кг"). An announced label says it as it
+// says its own text.
+void Announce(QObject *owner, const QString &text);
 
 // The control's accessible name, or its description, has changed.
 void NotifyNameChanged(QWidget *control);

@@ -161,16 +161,10 @@ void TForm1::EditCalcChange(ui::Edit *Sender)
 
 void TForm1::Calculate()
 {
-    std::array<QByteArray, kRowCount> utf8;
-    FieldTexts texts;
-    for (int row = 0; row < kRowCount; ++row) {
-        const auto r = static_cast<std::size_t>(row);
-        utf8[r] = InputEdit(row)->text().toUtf8();
-        texts[r] = std::string_view(utf8[r].constData(), static_cast<std::size_t>(utf8[r].size()));
-    }
+    const WindowFieldTexts fields;
     // Nothing while the quantity is not given, or when the fields make no
     // result: the label keeps what it showed.
-    const std::optional<ResultText> shown = ShownResultOf(CurrentChoices(), texts, groupSeparator_);
+    const std::optional<ResultText> shown = ShownResultOf(CurrentChoices(), fields.texts(), groupSeparator_);
     if (!shown)
         return;
     Label32->setFontColor(QColor(shown->error ? design::kResultError : design::kResultNumber));

@@ -27,8 +27,8 @@
 // what the others use of it: the input rows, toggle and result block
 // (inputrows.cpp), the material list (materiallist.cpp), the profile menu
 // and preview (profilemenu.cpp), the standard sizes (sizepicker.cpp), the
-// frame controls and the window's place (frame.cpp), the keys (keys.cpp)
-// and the context menus (menus.cpp).
+// frame controls and the window's place (frame.cpp), the keys (keys.cpp),
+// the context menus (menus.cpp) and the order's list (orderlink.cpp).
 #pragma once
 
 #include "catalogue.h"
@@ -39,6 +39,9 @@
 #include <string>
 
 class TForm2;
+namespace ui {
+class OrderWindow;
+}
 
 class TForm1 : public QWidget {
 public:
@@ -98,6 +101,12 @@ public:
     ui::Label *Label36 = nullptr;  // the standard and its mass per metre
     ui::Panel *Panel4 = nullptr;   // size list
     ui::Label *Label37 = nullptr;  // the search typed into the list
+
+    // The order (orderlink.cpp): the words under the result that add the
+    // calculation to the list, and the line under them that tells what the
+    // list holds (or why nothing was added) and opens it.
+    ui::Label *Label38 = nullptr;
+    ui::Label *Label39 = nullptr;
 
     // Start-up.
     void FormCreate();
@@ -183,8 +192,22 @@ public:
     void SizeBoxClick(ui::Control *Sender);
     void ShowSizeBox(metal::ProfileKind id);
 
+    // The order. AddToList adds the calculation shown to the list, or says
+    // why it adds nothing (an error or a zero result); OpenList shows the
+    // list with the focus in it. The list window is made the first time
+    // either needs it. MayClose asks, when the list holds positions,
+    // whether to close and lose them or to stay.
+    void AddToList();
+    void OpenList();
+    bool MayClose();
+    void Label38Click(ui::Control *Sender);
+    void Label39Click(ui::Control *Sender);
+
 protected:
     void showEvent(QShowEvent *event) override;
+    // Closing the window asks first when the list holds positions, and
+    // closes the list with it.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // Makes every control of the layout table (layout.cpp).
@@ -197,6 +220,11 @@ private:
 
     std::string groupSeparator_;  // of the user's locale, read once at start-up
     bool shown_ = false;
+
+    // The list window, and the line under the result that tells of it.
+    ui::OrderWindow &List();
+    void ShowListState(const QString &refusal = {});
+    ui::OrderWindow *orderWindow_ = nullptr;  // made when first needed
 };
 
 // Global references, set before each window's FormCreate runs.

@@ -1,5 +1,5 @@
 // The two context menus: the result's, which copies the result or the
-// whole calculation, and the window's, on its title band, which keeps the
+// whole calculation or adds it to the list, and the window's, on its title band, which keeps the
 // window above the others. Made when first asked for: nothing of them is
 // built at start.
 #include "menus.h"
@@ -42,6 +42,7 @@ QMenu *ResultMenu()
         menu->addAction(QStringLiteral("Копировать"), [] { CopyResult(); });
         menu->addAction(QStringLiteral("Копировать расчёт"),
                         [] { QGuiApplication::clipboard()->setText(CalculationText()); });
+        menu->addAction(QStringLiteral("Добавить в список"), [] { Form1->AddToList(); });
     }
     return menu;
 }
