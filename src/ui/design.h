@@ -20,8 +20,9 @@ inline constexpr QRgb kHoveredItem = ui::Bgr(14013909);
 inline constexpr QRgb kListHover = ui::Bgr(14657103);
 // The items of the material list and of the size list, dark blue.
 inline constexpr QRgb kListText = ui::Bgr(8017250);
-// The grey of the footer's year, of the line under the size box and of the
-// size list's headings.
+// The grey of the footer's year, of the line under the size box, of the
+// size list's headings and of the line under the result that tells what
+// the list holds.
 inline constexpr QRgb kGreyText = ui::Bgr(7566195);
 // The size list, in the material list's blue.
 inline constexpr QRgb kSizeList = qRgb(146, 214, 255);

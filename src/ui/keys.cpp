@@ -3,6 +3,8 @@
 // fields hand the window its keys before they see them. The keys that type
 // into a field keep their meaning there.
 #include "keys.h"
+#include "materiallist.h"
+#include "menus.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -108,6 +110,12 @@ const std::vector<keys::KeySpec> &keys::Table()
              [](TForm1 &form, std::size_t) {
                  form.Label32->askForMenu(form.Label32->mapToGlobal(form.Label32->rect().bottomLeft()));
              }},
+        {.keys = {Qt::Key_Insert},
+         .press = [](TForm1 &form, std::size_t) { form.AddToList(); },
+         .clicks = [](const TForm1 &form, std::size_t) -> std::vector<ui::Control *> { return {form.Label38}; }},
+        {.keys = {Qt::CTRL | Qt::Key_L},
+         .press = [](TForm1 &form, std::size_t) { form.OpenList(); },
+         .clicks = [](const TForm1 &form, std::size_t) -> std::vector<ui::Control *> { return {form.Label39}; }},
         {.keys = {Qt::ALT | Qt::Key_Space},
          .press = [](TForm1 &form, std::size_t) { form.Image1->askForMenu(form.mapToGlobal(QPoint(10, 10))); }},
     };
