@@ -55,7 +55,6 @@ ControlSpec ListItem(Member<Label> item, const char *name, MaterialId id)
             .text = QString::fromUtf8(Material(id).listCaption),
             .style = &kListItem,
             .tag = id,
-            .opaque = id == mtCarbonSteel,
             .background = design::kListHover,
             .role = QAccessible::ListItem,
             .current = [](const ui::Control &control) { return control.Tag == CurrentMaterial; },

@@ -36,6 +36,7 @@
 #include "result.h"
 
 #include <array>
+#include <bitset>
 #include <string>
 
 class TForm2;
@@ -173,6 +174,11 @@ public:
     void LabelComboClick(ui::Control *Sender);
     void LabelComboMouseEnter(ui::Control *Sender);
     void LabelComboMouseLeave(ui::Control *Sender);
+    // The list's items on its hover colour, by material id: the one under
+    // the pointer, the keys' one, and carbon steel's from the start until
+    // the pointer has been on it. The keys go from here, and the items show
+    // it while the list is open.
+    std::bitset<metal::kMaterialCount + 1> ListHighlight{1U << metal::mtCarbonSteel};
 
     // Input rows, mode toggle and result block.
     void SetEdits(metal::ProfileKind id);

@@ -12,11 +12,22 @@ using namespace metal;
 
 namespace {
 
+// An item on the list's hover colour or off it, as the window keeps it.
+void ShowHighlight(ui::Label *item) { item->setTransparent(!Form1->ListHighlight[std::size_t(item->Tag)]); }
+
+void Highlight(ui::Label *item, bool on)
+{
+    Form1->ListHighlight[std::size_t(item->Tag)] = on;
+    ShowHighlight(item);
+}
+
 // The list hangs from the box, over everything else, until a click closes it.
 void OpenMaterialList()
 {
     CloseSizeList();
     ui::Panel *list = Form1->Panel1;
+    for (ui::Label *item : list->findChildren<ui::Label *>())
+        ShowHighlight(item);
     list->show();
     list->move(DesignedPlace(Form1->Image2).left(), list->y());
     list->raise();
@@ -35,24 +46,24 @@ void MoveMaterialHighlight(int step)
 {
     TForm1 &form = *Form1;
     const QList<ui::Label *> items = form.Panel1->findChildren<ui::Label *>();
-    // The items lie from the top in id order. A step goes from the item on
-    // the hover colour, the pointer's or the keys' last; no step, from the
-    // material in the box.
+    // The items lie from the top in id order. A step goes from the
+    // highlighted item, the pointer's or the keys' (of two, the later
+    // created); no step, from the material in the box.
     int highlighted = CurrentMaterial;
     if (step != 0)
         for (const ui::Label *item : items)
-            if (!item->isTransparent() && item->backgroundColor() == QColor(design::kListHover))
+            if (form.ListHighlight[std::size_t(item->Tag)])
                 highlighted = item->Tag;
     const int from = highlighted;
     highlighted = std::clamp(highlighted + step, 1, kMaterialCount);
     for (ui::Label *item : items) {
         if (item->Tag == highlighted) {
-            form.LabelComboMouseEnter(item);
+            Highlight(item, true);
             // Heard where it lands, not again at either end of the list.
             if (step == 0 || highlighted != from)
                 ui::Announce(form.Label1, item->shownText().simplified());
         } else {
-            form.LabelComboMouseLeave(item);
+            Highlight(item, false);
         }
     }
 }
@@ -60,7 +71,7 @@ void MoveMaterialHighlight(int step)
 void ChooseHighlightedMaterial()
 {
     for (const ui::Label *item : Form1->Panel1->findChildren<ui::Label *>())
-        if (!item->isTransparent())
+        if (Form1->ListHighlight[std::size_t(item->Tag)])
             return Form1->SetMaterial(static_cast<MaterialId>(item->Tag));
     CloseDropDowns();
 }
@@ -85,14 +96,9 @@ void TForm1::Label17Click(ui::Control *) { CloseDropDowns(); }
 
 void TForm1::Panel2Click(ui::Control *) { CloseDropDowns(); }
 
-void TForm1::LabelComboMouseEnter(ui::Control *Sender)
-{
-    auto *item = static_cast<ui::Label *>(Sender);
-    item->setTransparent(false);
-    item->setBackgroundColor(QColor(design::kListHover));
-}
+void TForm1::LabelComboMouseEnter(ui::Control *Sender) { Highlight(static_cast<ui::Label *>(Sender), true); }
 
-void TForm1::LabelComboMouseLeave(ui::Control *Sender) { static_cast<ui::Label *>(Sender)->setTransparent(true); }
+void TForm1::LabelComboMouseLeave(ui::Control *Sender) { Highlight(static_cast<ui::Label *>(Sender), false); }
 
 void TForm1::LabelComboClick(ui::Control *Sender) { SetMaterial(static_cast<MaterialId>(Sender->Tag)); }
 
