@@ -26,6 +26,21 @@ inline constexpr QRgb kListText = ui::Bgr(8017250);
 inline constexpr QRgb kGreyText = ui::Bgr(7566195);
 // The size list, in the material list's blue.
 inline constexpr QRgb kSizeList = qRgb(146, 214, 255);
+// The size list (Panel4): under its search line, the list of sizes in rows
+// of one height; a heading (a standard and its series) in small grey
+// letters, a size bold in the lists' dark blue and set in further, the
+// highlighted one on the material list's hover colour.
+inline constexpr QRect kSizeListPlace{2, 26, 246, 204};  // in the panel
+inline constexpr int kSizeRowHeight = 16;
+struct SizeRowLook {
+    int pixels;
+    bool bold;
+    QRgb colour;
+    int indent;  // of the text, from the row's left
+};
+inline constexpr int kSizeTextEnd = 4;  // the text's end, before the row's right
+inline constexpr SizeRowLook kSizeHeading{11, false, kGreyText, 4};
+inline constexpr SizeRowLook kSizeItem{12, true, kListText, 12};
 // The result: a number in black, the error text in red.
 inline constexpr QRgb kResultNumber = qRgb(0, 0, 0);
 inline constexpr QRgb kResultError = ui::Bgr(255);
@@ -41,6 +56,25 @@ inline QString MassWord() { return QStringLiteral("Масса"); }
 // kind's own formula makes the result.
 inline QString SizeWord() { return QStringLiteral("Типоразмер"); }
 inline QString NoSizeText() { return QStringLiteral("по размерам"); }
+// The box's text: the chosen designation, or NoSizeText, after two spaces.
+inline QString SizeBoxText(const QString &shown) { return QStringLiteral("  ") + shown; }
+// The size list's search line, before and after a size is typed.
+inline QString SearchLine(const QString &typed)
+{
+    return typed.isEmpty() ? QStringLiteral("Поиск: наберите размер") : QStringLiteral("Поиск: ") + typed;
+}
+// A standard and what follows it: a heading of the size list ("ГОСТ 26020-83
+// · Б"), the line under the box ("ГОСТ 26020-83 · 22.4 кг/м", "ГОСТ
+// 19903-74 · толщина 3.0 мм").
+inline QString StandardAnd(const QString &standard, const QString &what)
+{
+    return standard + QStringLiteral(" · ") + what;
+}
+inline QString MassPerMetreText(const QString &mass) { return mass + QStringLiteral(" кг/м"); }
+inline QString ThicknessText(const QString &thickness)
+{
+    return QStringLiteral("толщина ") + thickness + QStringLiteral(" мм");
+}
 
 }  // namespace design
 

@@ -161,8 +161,8 @@ const std::vector<ControlSpec> &layout::Table()
         {CONTROL(Image14), .place = {509, 262, 177, 35}, .style = &kHandPicture,
          .picture = pictures::Listed("material-box.png"), .role = QAccessible::ButtonDropDown,
          .spokenName = design::SizeWord(), .click = &TForm1::SizeBoxClick},
-        {CONTROL(Label35), .place = {509, 261, 145, 35}, .text = "  " + design::NoSizeText(), .style = &boxText,
-         .role = QAccessible::ButtonDropDown, .click = &TForm1::SizeBoxClick},
+        {CONTROL(Label35), .place = {509, 261, 145, 35}, .text = design::SizeBoxText(design::NoSizeText()),
+         .style = &boxText, .role = QAccessible::ButtonDropDown, .click = &TForm1::SizeBoxClick},
         {CONTROL(Label36), .place = {501, 301, 193, 16}, .shown = false, .style = &sizeRule},
         // The order: shown in the result's box under the result; the line
         // only once the list was used.

@@ -41,8 +41,6 @@ bool SizeWrote(int row)
 }
 
 // The list, below the line that shows the search typed so far.
-constexpr QRect kListPlace{2, 26, 246, 204};
-constexpr int kRowHeight = 16;
 
 // What the user types to find a size, as the designations write it: the
 // multiplication sign for any x, the Russian х or *, the point for a comma.
@@ -102,7 +100,7 @@ public:
         const Entry &e = entry(index);
         if (e.size)
             return QString::fromUtf8(e.size->designation());
-        return QString::fromUtf8(e.standard->number) + QStringLiteral(" · ") + QString::fromUtf8(e.series->name);
+        return design::StandardAnd(QString::fromUtf8(e.standard->number), QString::fromUtf8(e.series->name));
     }
 
     // A heading can be neither chosen nor stepped onto.
@@ -129,17 +127,21 @@ public:
         const auto *view = static_cast<const QAbstractItemView *>(parent());
         if (!heading && view->currentIndex() == index)
             painter->fillRect(option.rect, QColor(design::kListHover));
+        const design::SizeRowLook &look = heading ? design::kSizeHeading : design::kSizeItem;
         QFont font = option.font;
-        font.setBold(!heading);
-        font.setPixelSize(heading ? 11 : 12);
+        font.setBold(look.bold);
+        font.setPixelSize(look.pixels);
         painter->setFont(font);
-        painter->setPen(heading ? QColor(ui::Bgr(7566195)) : QColor(ui::Bgr(8017250)));
-        const QRect text = option.rect.adjusted(heading ? 4 : 12, 0, -4, 0);
+        painter->setPen(QColor(look.colour));
+        const QRect text = option.rect.adjusted(look.indent, 0, -design::kSizeTextEnd, 0);
         painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
                           option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, text.width()));
     }
 
-    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override { return {0, kRowHeight}; }
+    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
+    {
+        return {0, design::kSizeRowHeight};
+    }
 };
 
 void ChooseSize(const SizeModel::Entry &entry);
@@ -169,7 +171,7 @@ public:
         QPalette colours = palette();
         colours.setColor(QPalette::Base, QColor(design::kSizeList));
         setPalette(colours);
-        setGeometry(kListPlace);
+        setGeometry(design::kSizeListPlace);
         connect(this, &QAbstractItemView::entered, this, &SizeView::highlight);
         connect(this, &QAbstractItemView::clicked, this, &SizeView::choose);
         connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this](const QItemSelection &now) {
@@ -236,8 +238,7 @@ private:
     void refill()
     {
         model_.fill(kind_, search_);
-        searchLine_->setCaption(search_.isEmpty() ? QStringLiteral("Поиск: наберите размер")
-                                                  : QStringLiteral("Поиск: ") + search_);
+        searchLine_->setCaption(design::SearchLine(search_));
         for (int row = 0; row < model_.rowCount({}); ++row)
             if (model_.entry(model_.index(row)).size) {
                 highlight(model_.index(row));
@@ -351,7 +352,7 @@ void TForm1::SetSize(ChosenSize size)
         RecalcEnabled = true;
     }
     const QString shown = size ? QString::fromUtf8(size.size->designation()) : design::NoSizeText();
-    Label35->setCaption(QStringLiteral("  ") + shown);
+    Label35->setCaption(design::SizeBoxText(shown));
     Image14->setSpokenDescription(shown);
     ShowSizeRule();
     // Then the result of the size; an empty one leaves the fields and the
@@ -377,13 +378,12 @@ void ShowSizeRule()
         return;
     }
     const StandardSize &size = *CurrentSize.size;
-    const QString standard = QString::fromUtf8(CurrentSize.standard->number) + QStringLiteral(" · ");
+    const QString standard = QString::fromUtf8(CurrentSize.standard->number);
     // A size whose standard gives no mass gives the thickness.
     if (UsesStandardMass(Form1->CurrentChoices()))
-        rule->setCaption(standard + QString::fromStdString(StandardMassText(size, CurrentMaterial)) +
-                         QStringLiteral(" кг/м"));
+        rule->setCaption(design::StandardAnd(
+            standard, design::MassPerMetreText(QString::fromStdString(StandardMassText(size, CurrentMaterial)))));
     else
-        rule->setCaption(standard + QStringLiteral("толщина ") + QString::fromUtf8(size.designation()) +
-                         QStringLiteral(" мм"));
+        rule->setCaption(design::StandardAnd(standard, design::ThicknessText(QString::fromUtf8(size.designation()))));
     rule->show();
 }
