@@ -15,18 +15,18 @@ QString Shown(const ui::Label *label) { return label->isVisible() ? label->capti
 
 }  // namespace
 
-class StandardSizesTest : public QObject {
+class SizePickerTest : public QObject {
     Q_OBJECT
 
 private:
     // Opens the size list with its key and types the search, then Enter.
     static void chooseByKeys(const Calculator &calc, const QString &search)
     {
-        calc.key(Qt::Key_F3);
-        QVERIFY(calc.find("Panel4")->isVisible());
+        calc.typeScript(QStringLiteral("{F3}"));
+        QVERIFY(calc.sizeList()->isVisible());
         calc.type(search);
-        calc.key(Qt::Key_Return);
-        QVERIFY(!calc.find("Panel4")->isVisible());
+        calc.typeScript(QStringLiteral("{Return}"));
+        QVERIFY(!calc.sizeList()->isVisible());
     }
 
 private slots:
@@ -42,7 +42,7 @@ private slots:
     void screenReaderChoosesByTheItemsName();
 };
 
-void StandardSizesTest::choiceGivesTheStandardsMass_data()
+void SizePickerTest::choiceGivesTheStandardsMass_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("material");
@@ -71,7 +71,7 @@ void StandardSizesTest::choiceGivesTheStandardsMass_data()
                                  << "ГОСТ 10704-91 · 4.618 кг/м";
 }
 
-void StandardSizesTest::choiceGivesTheStandardsMass()
+void SizePickerTest::choiceGivesTheStandardsMass()
 {
     QFETCH(int, kind);
     QFETCH(int, material);
@@ -97,14 +97,14 @@ void StandardSizesTest::choiceGivesTheStandardsMass()
     QCOMPARE(calc.focus(), calc.row(info.quantityRow));
     calc.type(quantity);
     QCOMPARE(calc.result()->caption(), result);
-    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), rule);
+    QCOMPARE(Shown(calc.sizeRule()), rule);
 }
 
 // The focus in the kind's first field, emptied as it is entered or holding
 // a typed value, while the size is chosen by the keys or by the pointer:
 // the fields take the size, the box and the line name it and the result is
 // the standard's mass.
-void StandardSizesTest::choiceFromAFieldKeepsTheSize_data()
+void SizePickerTest::choiceFromAFieldKeepsTheSize_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("typed");  // into the first field, after entering it
@@ -135,7 +135,7 @@ void StandardSizesTest::choiceFromAFieldKeepsTheSize_data()
                     << QString::fromUtf8(c.rule);
 }
 
-void StandardSizesTest::choiceFromAFieldKeepsTheSize()
+void SizePickerTest::choiceFromAFieldKeepsTheSize()
 {
     QFETCH(int, kind);
     QFETCH(QString, typed);
@@ -156,9 +156,9 @@ void StandardSizesTest::choiceFromAFieldKeepsTheSize()
     QCOMPARE(first->text(), QString());  // entering a field that holds "0" empties it
     calc.type(typed);
     if (byClick) {
-        calc.click(calc.find("Label35"));
+        calc.click(calc.sizeBoxText());
         calc.type(search);
-        auto *list = calc.find("Panel4")->findChild<QListView *>();
+        auto *list = calc.sizeList()->findChild<QListView *>();
         QVERIFY(list && list->isVisible());
         QModelIndex item;
         for (int r = 0; r < list->model()->rowCount() && !item.isValid(); ++r)
@@ -166,59 +166,59 @@ void StandardSizesTest::choiceFromAFieldKeepsTheSize()
                 item = list->model()->index(r, 0);
         QVERIFY(item.isValid());
         calc.click(list->viewport()->mapTo(&calc.form(), list->visualRect(item).center()));
-        QVERIFY(!calc.find("Panel4")->isVisible());
+        QVERIFY(!calc.sizeList()->isVisible());
     } else {
         chooseByKeys(calc, search);
     }
     QCoreApplication::sendPostedEvents();
     QCOMPARE(calc.focus(), calc.row(info.quantityRow));
     calc.type(quantity);
-    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  ") + size);
-    QCOMPARE(QAccessible::queryAccessibleInterface(calc.find("Image14"))->text(QAccessible::Description), size);
-    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), rule);
+    QCOMPARE(calc.sizeBoxText()->caption(), QStringLiteral("  ") + size);
+    QCOMPARE(QAccessible::queryAccessibleInterface(calc.sizeBox())->text(QAccessible::Description), size);
+    QCOMPARE(Shown(calc.sizeRule()), rule);
     QCOMPARE(calc.result()->caption(), result);
 }
 
-void StandardSizesTest::editingAFieldLeavesTheSize()
+void SizePickerTest::editingAFieldLeavesTheSize()
 {
     Calculator calc;
     calc.selectKind(pkBeam);
     chooseByKeys(calc, QStringLiteral("20б1"));
     calc.type(QStringLiteral("1"));
-    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  20Б1"));
+    QCOMPARE(calc.sizeBoxText()->caption(), QStringLiteral("  20Б1"));
     // An emptied field is no value yet: the size stays until one is typed.
     calc.click(calc.row(2));
     calc.typeScript(QStringLiteral("{End}{Shift+Home}{Backspace}"));
     QCOMPARE(calc.row(2)->text(), QString());
-    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  20Б1"));
+    QCOMPARE(calc.sizeBoxText()->caption(), QStringLiteral("  20Б1"));
     QCOMPARE(calc.result()->caption(), QStringLiteral("22.4 кг  "));
     // The web of GOST 8239's No. 20 by the beam's formula at 7.9 g/cm³.
     calc.type(QStringLiteral("5.2"));
-    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  по размерам"));
-    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), QString());
+    QCOMPARE(calc.sizeBoxText()->caption(), QStringLiteral("  по размерам"));
+    QCOMPARE(Shown(calc.sizeRule()), QString());
     QCOMPARE(calc.result()->caption(), QStringLiteral("20.9 кг  "));
 }
 
-void StandardSizesTest::materialAndModeKeepTheSize()
+void SizePickerTest::materialAndModeKeepTheSize()
 {
     Calculator calc;
     calc.selectKind(pkBeam);
     chooseByKeys(calc, QStringLiteral("20б1"));
     calc.type(QStringLiteral("1"));
     calc.chooseMaterial(mtAluminium);
-    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), QStringLiteral("ГОСТ 26020-83 · 7.7 кг/м"));
+    QCOMPARE(Shown(calc.sizeRule()), QStringLiteral("ГОСТ 26020-83 · 7.7 кг/м"));
     QCOMPARE(calc.result()->caption(), QStringLiteral("7.7 кг  "));
     calc.selectMode(false);
     calc.typeInto(calc.row(4), QStringLiteral("77"));
-    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  20Б1"));
+    QCOMPARE(calc.sizeBoxText()->caption(), QStringLiteral("  20Б1"));
     QCOMPARE(calc.result()->caption(), QStringLiteral("10.0 м  "));
     // Another kind starts from its own formula.
     calc.selectKind(pkChannel);
-    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  по размерам"));
-    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), QString());
+    QCOMPARE(calc.sizeBoxText()->caption(), QStringLiteral("  по размерам"));
+    QCOMPARE(Shown(calc.sizeRule()), QString());
 }
 
-void StandardSizesTest::sheetThicknessOnlyFillsItsField()
+void SizePickerTest::sheetThicknessOnlyFillsItsField()
 {
     Calculator calc;
     calc.selectKind(pkSheet);
@@ -226,55 +226,55 @@ void StandardSizesTest::sheetThicknessOnlyFillsItsField()
     chooseByKeys(calc, QStringLiteral("3.0"));
     QCOMPARE(calc.row(1)->text(), QStringLiteral("1000"));
     QCOMPARE(calc.row(3)->text(), QStringLiteral("3"));
-    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), QStringLiteral("ГОСТ 19903-74 · толщина 3.0 мм"));
+    QCOMPARE(Shown(calc.sizeRule()), QStringLiteral("ГОСТ 19903-74 · толщина 3.0 мм"));
     // The width and length are the sheet's own: typing them keeps the size;
     // the result is the sheet's formula (1 × 2 m × 3 mm × 7.9).
     calc.typeInto(calc.row(2), QStringLiteral("2000"));
     calc.typeInto(calc.row(4), QStringLiteral("1"));
-    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  3.0"));
+    QCOMPARE(calc.sizeBoxText()->caption(), QStringLiteral("  3.0"));
     QCOMPARE(calc.result()->caption(), QStringLiteral("47.4 кг  "));
 }
 
-void StandardSizesTest::boxFollowsTheKind()
+void SizePickerTest::boxFollowsTheKind()
 {
     Calculator calc;
     for (int kind = pkPipe; kind <= pkBeam; ++kind) {
         calc.selectKind(kind);
         const bool sized = !StandardsOf(ProfileKind(kind)).empty();
-        QCOMPARE(calc.find("Image14")->isVisible(), sized);
-        QCOMPARE(calc.find("Label35")->isVisible(), sized);
+        QCOMPARE(calc.sizeBox()->isVisible(), sized);
+        QCOMPARE(calc.sizeBoxText()->isVisible(), sized);
     }
     // The round bar and the strip have no standard here.
     QVERIFY(StandardsOf(pkRound).empty() && StandardsOf(pkStrip).empty());
 }
 
-void StandardSizesTest::escapeClosesWithoutAChoice()
+void SizePickerTest::escapeClosesWithoutAChoice()
 {
     Calculator calc;
     calc.typeInto(calc.row(1), QStringLiteral("57"));
-    calc.click(calc.find("Label35"));
-    QVERIFY(calc.find("Panel4")->isVisible());
+    calc.click(calc.sizeBoxText());
+    QVERIFY(calc.sizeList()->isVisible());
     calc.type(QStringLiteral("76"));
-    QCOMPARE(calc.find<ui::Label>("Label37")->caption(), QStringLiteral("Поиск: 76"));
-    calc.key(Qt::Key_Backspace);
-    QCOMPARE(calc.find<ui::Label>("Label37")->caption(), QStringLiteral("Поиск: 7"));
-    calc.key(Qt::Key_Down);
-    calc.key(Qt::Key_Escape);
-    QVERIFY(!calc.find("Panel4")->isVisible());
+    QCOMPARE(calc.sizeSearch()->caption(), QStringLiteral("Поиск: 76"));
+    calc.typeScript(QStringLiteral("{Backspace}"));
+    QCOMPARE(calc.sizeSearch()->caption(), QStringLiteral("Поиск: 7"));
+    calc.typeScript(QStringLiteral("{Down}"));
+    calc.typeScript(QStringLiteral("{Escape}"));
+    QVERIFY(!calc.sizeList()->isVisible());
     QCOMPARE(calc.row(1)->text(), QStringLiteral("57"));
-    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  по размерам"));
+    QCOMPARE(calc.sizeBoxText()->caption(), QStringLiteral("  по размерам"));
     // The focus is back in the field it came from.
     QCOMPARE(calc.focus(), calc.row(1));
 }
 
-void StandardSizesTest::screenReaderChoosesByTheItemsName()
+void SizePickerTest::screenReaderChoosesByTheItemsName()
 {
     Calculator calc;
     calc.selectKind(pkChannel);
-    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(calc.find("Image14"));
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(calc.sizeBox());
     QCOMPARE(box->text(QAccessible::Description), QStringLiteral("по размерам"));
     box->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    auto *list = calc.find("Panel4")->findChild<QListView *>();
+    auto *list = calc.sizeList()->findChild<QListView *>();
     QVERIFY(list && list->isVisible());
     QAccessibleInterface *items = QAccessible::queryAccessibleInterface(list);
     QAccessibleInterface *item = nullptr;
@@ -288,5 +288,5 @@ void StandardSizesTest::screenReaderChoosesByTheItemsName()
     QCOMPARE(box->text(QAccessible::Description), QStringLiteral("12П"));
 }
 
-QTEST_MAIN(StandardSizesTest)
+QTEST_MAIN(SizePickerTest)
 #include "tst_sizepicker.moc"

@@ -126,8 +126,8 @@ QString Broken(const Calculator &calc, QSize size, Met &met)
             material = &m;
     if (!material)
         return QStringLiteral("the material box reads \"%1\"").arg(box);
-    const QString designation = calc.find<ui::Label>("Label35")->caption().trimmed();
-    const auto *rule = calc.find<ui::Label>("Label36");
+    const QString designation = calc.sizeBoxText()->caption().trimmed();
+    const auto *rule = calc.sizeRule();
     ChosenSize chosen;
     for (const Standard &standard : StandardsOf(kind))
         for (const SizeSeries &series : standard.series)
