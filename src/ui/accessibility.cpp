@@ -16,13 +16,28 @@ namespace {
 // nothing while none does.
 bool Listening() { return QAccessible::isActive(); }
 
-// A label's announcement: a notification that is never shown, whose
-// "showing" event makes screen readers speak it. Orca speaks a notification
-// as it appears, wherever the focus is; it ignores the name changes of
-// anything but the focused control, and of labels altogether.
+// An announcement: a notification that is never shown, whose "showing"
+// event makes screen readers speak it. Orca speaks a notification as it
+// appears, wherever the focus is; it ignores the name changes of anything
+// but the focused control, and of labels altogether.
 class Announcement : public QObject {
 public:
-    explicit Announcement(Label *label) : QObject(label) {}
+    explicit Announcement(QObject *owner) : QObject(owner) {}
+
+    void say(const QString &text)
+    {
+        spoken = text;
+        QAccessibleEvent event(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&event);
+    }
+
+    QString spoken;  // what the last announcement said
+};
+
+// A label's announcement, made as its text changes.
+class LabelAnnouncement : public Announcement {
+public:
+    explicit LabelAnnouncement(Label *label) : Announcement(label) {}
     Label *label() const { return static_cast<Label *>(parent()); }
 
     // What a sighted person reads there: the caption of the label, if it
@@ -47,24 +62,25 @@ public:
             [this] {
                 pending_ = false;
                 const QString now = text();
-                if (now == spoken)
-                    return;
-                spoken = now;
-                QAccessibleEvent event(this, QAccessible::ObjectShow);
-                QAccessible::updateAccessibility(&event);
+                if (now != spoken)
+                    say(now);
             },
             Qt::QueuedConnection);
     }
-
-    QString spoken;  // what the last announcement said
 
 private:
     bool pending_ = false;
 };
 
-Announcement *AnnouncementOf(const QObject *label)
+// What an action said it did, in so many words.
+class Note : public Announcement {
+public:
+    using Announcement::Announcement;
+};
+
+LabelAnnouncement *AnnouncementOf(const QObject *label)
 {
-    return label->findChild<Announcement *>(QString(), Qt::FindDirectChildrenOnly);
+    return label->findChild<LabelAnnouncement *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 // The roles of the controls that a click does something with.
@@ -204,7 +220,7 @@ public:
 
     QAccessibleInterface *parent() const override
     {
-        return QAccessible::queryAccessibleInterface(announcement()->label());
+        return QAccessible::queryAccessibleInterface(announcement()->parent());
     }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -297,7 +313,15 @@ void InstallAccessibility()
 void MakeAnnounced(Label *label)
 {
     if (!AnnouncementOf(label))
-        new Announcement(label);
+        new LabelAnnouncement(label);
+}
+
+void Announce(QObject *owner, const QString &text)
+{
+    if (!Listening())
+        return;
+    auto *note = owner->findChild<Note *>(QString(), Qt::FindDirectChildrenOnly);
+    (note ? note : new Note(owner))->say(text);
 }
 
 void NotifyNameChanged(QWidget *control)
@@ -319,7 +343,7 @@ void NotifyCaptionChanged(Label *label)
     Notify(label, QAccessible::NameChanged);
     if (auto *field = qobject_cast<Edit *>(label->buddy()))
         Notify(field, QAccessible::NameChanged);
-    if (Announcement *announcement = AnnouncementOf(label))
+    if (LabelAnnouncement *announcement = AnnouncementOf(label))
         announcement->schedule();
 }
 

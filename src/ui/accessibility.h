@@ -12,6 +12,8 @@
 // once.
 #pragma once
 
+class QObject;
+class QString;
 class QWidget;
 
 namespace ui {
@@ -24,6 +26,10 @@ void InstallAccessibility();
 // Screen readers announce the label's text, with its own caption, as it
 // changes (the result).
 void MakeAnnounced(Label *label);
+
+// Screen readers say the text at once, wherever the focus is: what an
+// action of the owner did ("Добавлено: Балка 20Б1, 134.4 кг").
+void Announce(QObject *owner, const QString &text);
 
 // The control's accessible name, or its description, has changed.
 void NotifyNameChanged(QWidget *control);

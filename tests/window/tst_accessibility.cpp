@@ -3,16 +3,12 @@
 // their captions, the announcements of the result, and the places it
 // reports for each control.
 #include "controlspec.h"
+#include "listening.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
 #include <QTimer>
 #include <QtTest>
-// Qt passes accessibility events on only while its platform says that
-// assistive technology listens; offscreen, only its own tests say so.
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 namespace {
 
@@ -44,30 +40,6 @@ struct Outcome {
     QList<QUrl> opened;
     bool operator==(const Outcome &) const = default;
 };
-
-// Records what the window tells assistive technology, instead of a bridge.
-QList<std::pair<QAccessible::Event, QString>> g_events;
-void Record(QAccessibleEvent *event)
-{
-    QAccessibleInterface *iface = event->accessibleInterface();
-    g_events.append({event->type(), iface ? iface->text(QAccessible::Name) : QString()});
-}
-
-// Listens as assistive technology does, recording into g_events what the
-// window tells it, until the returned guard ends.
-auto Listen()
-{
-    g_events.clear();
-    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
-    if (!platform)
-        qFatal("the platform has no accessibility");
-    QAccessible::installUpdateHandler(Record);
-    platform->setActive(true);
-    return qScopeGuard([platform] {
-        platform->setActive(false);
-        QAccessible::installUpdateHandler(nullptr);
-    });
-}
 
 }  // namespace
 
