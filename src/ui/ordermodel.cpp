@@ -183,6 +183,14 @@ void OrderModel::Append(Position position)
     emit totalsChanged();
 }
 
+void OrderModel::Load(Order order)
+{
+    beginResetModel();
+    order_ = std::move(order);
+    endResetModel();
+    emit totalsChanged();
+}
+
 void OrderModel::Remove(std::span<const std::size_t> rows)
 {
     if (rows.empty())

@@ -34,6 +34,8 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
     void Append(metal::Position position);
+    // Puts another order, as read from a file, in the list's place.
+    void Load(metal::Order order);
     void Remove(std::span<const std::size_t> rows);
     // Returns the row the position went to, or -1 at an end.
     int Move(int row, int step);
