@@ -17,7 +17,6 @@ namespace {
 
 const QString kListFilter = QStringLiteral("Список металлопроката (*.csv)");
 const QString kListSuffix = QStringLiteral("csv");
-const QString kListName = QStringLiteral("Список.csv");
 
 // In words a person understands: why a file could not be written.
 QString WhyNotWritten(const QFileDevice &file, const QString &path)
@@ -33,13 +32,6 @@ QString WhyNotWritten(const QFileDevice &file, const QString &path)
     if (target.exists() && !target.isWritable())
         return QStringLiteral("Файл защищён от записи.");
     return QStringLiteral("Система сообщает: %1.").arg(file.errorString());
-}
-
-void Warn(QWidget *window, const QString &title, const QString &text, const QString &details)
-{
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, window);
-    box.setInformativeText(details);
-    box.exec();
 }
 
 QString StartFolder(const QString &path)
@@ -67,6 +59,19 @@ void NoSettings()
     Q_UNUSED(redirected);
 }
 
+void Warn(QWidget *window, const QString &title, const QString &text, const QString &details)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, window);
+    box.setInformativeText(details);
+    box.exec();
+}
+
+QString Suggested(const QString &listPath, const QString &suffix)
+{
+    const QString name = listPath.isEmpty() ? QStringLiteral("Список") : QFileInfo(listPath).completeBaseName();
+    return QDir(StartFolder(listPath)).filePath(name + u'.' + suffix);
+}
+
 QString Named(const QString &path) { return QStringLiteral("«%1»").arg(QFileInfo(path).fileName()); }
 
 bool WriteWhole(QWidget *window, const QString &path, const QByteArray &bytes, const QString &what)
@@ -75,9 +80,10 @@ bool WriteWhole(QWidget *window, const QString &path, const QByteArray &bytes, c
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    Warn(window, QStringLiteral("Не сохранено"), QStringLiteral("Не удалось сохранить %1 в %2.").arg(what, Named(path)),
-         WhyNotWritten(file, path) + (existed ? QStringLiteral(" Прежний файл не изменён.") : QString()) +
-             QStringLiteral(" Список остался в программе."));
+    files::Warn(window, QStringLiteral("Не сохранено"),
+                QStringLiteral("Не удалось сохранить %1 в %2.").arg(what, Named(path)),
+                WhyNotWritten(file, path) + (existed ? QStringLiteral(" Прежний файл не изменён.") : QString()) +
+                    QStringLiteral(" Список остался в программе."));
     return false;
 }
 
@@ -109,7 +115,7 @@ bool OrderFiles::Save() { return path_.isEmpty() ? SaveAs() : SaveTo(path_); }
 
 bool OrderFiles::SaveAs()
 {
-    const QString start = path_.isEmpty() ? QDir(StartFolder(path_)).filePath(kListName) : path_;
+    const QString start = path_.isEmpty() ? files::Suggested(path_, kListSuffix) : path_;
     const QString path =
         files::AskPath(window_, true, QStringLiteral("Сохранить список"), kListFilter, kListSuffix, start);
     return !path.isEmpty() && SaveTo(path);
@@ -164,9 +170,9 @@ bool OrderFiles::SaveTo(const QString &path)
 bool OrderFiles::OpenFrom(const QString &path)
 {
     const auto refuse = [&](const QString &why) {
-        Warn(window_, QStringLiteral("Список не открыт"),
-             QStringLiteral("Не удалось открыть %1.").arg(files::Named(path)),
-             why + QStringLiteral(" Список в программе не изменился."));
+        files::Warn(window_, QStringLiteral("Список не открыт"),
+                    QStringLiteral("Не удалось открыть %1.").arg(files::Named(path)),
+                    why + QStringLiteral(" Список в программе не изменился."));
         return false;
     };
     const QFileInfo info(path);

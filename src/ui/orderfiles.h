@@ -84,6 +84,14 @@ bool WriteWhole(QWidget *window, const QString &path, const QByteArray &bytes, c
 QString AskPath(QWidget *window, bool save, const QString &title, const QString &filter, const QString &suffix,
                 const QString &start);
 
+// The path a save dialog suggests: beside the list's file and named as it,
+// or "Список" in the documents folder, with the suffix.
+QString Suggested(const QString &listPath, const QString &suffix);
+
+// A warning over the window, read out as an alert: its title, its text,
+// and the details under it.
+void Warn(QWidget *window, const QString &title, const QString &text, const QString &details);
+
 // The file's name as messages show it, in guillemets.
 QString Named(const QString &path);
 

@@ -234,6 +234,16 @@ QStringList OrderModel::UnitTexts(ProfileKind kind)
     return texts;
 }
 
+QStringList OrderModel::TotalRow(std::string_view groupSeparator) const
+{
+    QStringList cells(ColumnCount);
+    const OrderTotals &totals = order_.totals();
+    cells[Name] = QStringLiteral("Итого");
+    cells[Mass] = FromCore(MassText(totals.massTenths, groupSeparator));
+    cells[Cost] = FromCore(MoneyText(totals.cost, groupSeparator));
+    return cells;
+}
+
 QString OrderModel::TotalsText() const
 {
     const OrderTotals &totals = order_.totals();

@@ -44,6 +44,9 @@ public:
 
     // The units a position's price can be given in, in kPriceUnits' order.
     static QStringList UnitTexts(metal::ProfileKind kind);
+    // The totals on a row of the table's columns: "Итого", and the mass and
+    // the cost under theirs, grouped by the separator.
+    QStringList TotalRow(std::string_view groupSeparator) const;
     // "Итого: 4 поз. · 747.5 кг (0.75 т) · 63 345.00 ₽".
     QString TotalsText() const;
 

@@ -1,6 +1,7 @@
 #include "orderwindow.h"
 
 #include "accessibility.h"
+#include "orderexport.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -114,18 +115,6 @@ QStringList HeaderCells(const OrderModel &model)
     QStringList cells;
     for (int column = 0; column < OrderModel::ColumnCount; ++column)
         cells.append(model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
-    return cells;
-}
-
-// The totals on a row of the table's columns: the mass and the cost under
-// theirs.
-QStringList TotalCells(const OrderModel &model)
-{
-    QStringList cells(OrderModel::ColumnCount);
-    const OrderTotals &totals = model.order().totals();
-    cells[OrderModel::Name] = QStringLiteral("Итого");
-    cells[OrderModel::Mass] = FromCore(MassText(totals.massTenths, ""));
-    cells[OrderModel::Cost] = FromCore(MoneyText(totals.cost, ""));
     return cells;
 }
 
@@ -244,6 +233,11 @@ void OrderWindow::BuildFileMenu(QMenuBar *bar)
     add(QStringLiteral("Открыть…"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { files_->Open(); });
     add(QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { files_->Save(); });
     add(QStringLiteral("Сохранить как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { files_->SaveAs(); });
+    menu->addSeparator();
+    add(QStringLiteral("Сохранить XLSX"), QKeySequence(),
+        [this] { exporting::SaveXlsx(this, *model_, files_->path()); });
+    add(QStringLiteral("Сохранить PDF"), QKeySequence(), [this] { exporting::SavePdf(this, *model_, files_->path()); });
+    add(QStringLiteral("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { exporting::Print(this, *model_); });
 }
 
 // "Список — заказ.csv", with the desktop's mark of unsaved changes.
@@ -319,7 +313,7 @@ QMimeData *OrderWindow::RowsAsData(const QList<int> &rows) const
     QList<QStringList> lines{HeaderCells(*model_)};
     for (const int row : rows)
         lines.append(CellsOf(*model_, row));
-    lines.append(TotalCells(*model_));
+    lines.append(model_->TotalRow(""));
 
     QString text, html = QStringLiteral("<table>");
     for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -14,6 +14,8 @@
 //
 //   Ctrl+O                    "Открыть…"
 //   Ctrl+S, Ctrl+Shift+S      "Сохранить", "Сохранить как…"
+//   (none)                    "Сохранить XLSX", "Сохранить PDF" (orderexport.h)
+//   Ctrl+P                    "Печать…"
 //
 // It is made the first time the order is used, so a calculator whose list
 // is never used builds none of it.
