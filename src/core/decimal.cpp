@@ -71,9 +71,11 @@ std::optional<Decimal> operator*(Decimal a, Decimal b)
 
 std::optional<std::int64_t> Decimal::RoundedTo(int decimals) const
 {
+    if (decimals - scale > kMaxScale || scale - decimals > kMaxScale)
+        return std::nullopt;
     const Wide value = decimals >= scale ? Wide(units) * PowerOfTen(decimals - scale)
                                          : DivideRounded(units, PowerOfTen(scale - decimals));
-    if (decimals - scale > kMaxScale || !FitsInt64(value))
+    if (!FitsInt64(value))
         return std::nullopt;
     return static_cast<std::int64_t>(value);
 }

@@ -19,38 +19,44 @@ bool Listening() { return QAccessible::isActive(); }
 // An announcement: a notification that is never shown, whose "showing"
 // event makes screen readers speak it. Orca speaks a notification as it
 // appears, wherever the focus is; it ignores the name changes of anything
-// but the focused control, and of labels altogether.
+// but the focused control, and of labels altogether. A label's says its
+// text as it changes; any control's says what it is told.
 class Announcement : public QObject {
 public:
     explicit Announcement(QObject *owner) : QObject(owner) {}
-
-    void say(const QString &text)
-    {
-        spoken = text;
-        QAccessibleEvent event(this, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&event);
-    }
-
-    QString spoken;  // what the last announcement said
-};
-
-// A label's announcement, made as its text changes.
-class LabelAnnouncement : public Announcement {
-public:
-    explicit LabelAnnouncement(Label *label) : Announcement(label) {}
-    Label *label() const { return static_cast<Label *>(parent()); }
+    // The label whose text it says, if it belongs to one of the window's.
+    Label *label() const { return qobject_cast<Label *>(parent()); }
 
     // What a sighted person reads there: the caption of the label, if it
     // has one, and the label's text, on one line.
     QString text() const
     {
+        if (!label())
+            return {};
         QString text = label()->shownText().simplified();
         if (const Label *caption = label()->labelledBy())
             text.prepend(caption->shownText().simplified() + u' ');
         return text;
     }
 
+    // The label's own text, once it changed.
     void schedule()
+    {
+        changed_ = true;
+        post();
+    }
+    // Another text, said from the control: what changes beside it, what
+    // an action did.
+    void tell(const QString &text)
+    {
+        told_ = text;
+        post();
+    }
+
+    QString said;  // what the last announcement said
+
+private:
+    void post()
     {
         // A result is written in steps (the number, then its unit): one
         // announcement when they are done, and none when nothing changed.
@@ -61,26 +67,31 @@ public:
             this,
             [this] {
                 pending_ = false;
-                const QString now = text();
-                if (now != spoken)
-                    say(now);
+                QString now;
+                if (changed_ && text() != spoken_)
+                    now = spoken_ = text();
+                if (now.isEmpty())
+                    now = told_;
+                changed_ = false;
+                told_.clear();
+                if (now.isEmpty())
+                    return;
+                said = now;
+                QAccessibleEvent event(this, QAccessible::ObjectShow);
+                QAccessible::updateAccessibility(&event);
             },
             Qt::QueuedConnection);
     }
 
-private:
+    QString spoken_;  // the label's own text, as last announced
+    QString told_;
+    bool changed_ = false;
     bool pending_ = false;
 };
 
-// What an action said it did, in so many words.
-class Note : public Announcement {
-public:
-    using Announcement::Announcement;
-};
-
-LabelAnnouncement *AnnouncementOf(const QObject *label)
+Announcement *AnnouncementOf(const QObject *label)
 {
-    return label->findChild<LabelAnnouncement *>(QString(), Qt::FindDirectChildrenOnly);
+    return label->findChild<Announcement *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 // The roles of the controls that a click does something with.
@@ -227,7 +238,7 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? announcement()->spoken : QString();
+        return t == QAccessible::Name ? announcement()->said : QString();
     }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override
@@ -313,15 +324,15 @@ void InstallAccessibility()
 void MakeAnnounced(Label *label)
 {
     if (!AnnouncementOf(label))
-        new LabelAnnouncement(label);
+        new Announcement(label);
 }
 
 void Announce(QObject *owner, const QString &text)
 {
     if (!Listening())
         return;
-    auto *note = owner->findChild<Note *>(QString(), Qt::FindDirectChildrenOnly);
-    (note ? note : new Note(owner))->say(text);
+    Announcement *announcement = AnnouncementOf(owner);
+    (announcement ? announcement : new Announcement(owner))->tell(text);
 }
 
 void NotifyNameChanged(QWidget *control)
@@ -343,7 +354,7 @@ void NotifyCaptionChanged(Label *label)
     Notify(label, QAccessible::NameChanged);
     if (auto *field = qobject_cast<Edit *>(label->buddy()))
         Notify(field, QAccessible::NameChanged);
-    if (LabelAnnouncement *announcement = AnnouncementOf(label))
+    if (Announcement *announcement = AnnouncementOf(label))
         announcement->schedule();
 }
 

@@ -24,11 +24,13 @@ class Label;
 void InstallAccessibility();
 
 // Screen readers announce the label's text, with its own caption, as it
-// changes (the result).
+// changes (the result, the material in the box).
 void MakeAnnounced(Label *label);
-
-// Screen readers say the text at once, wherever the focus is: what an
-// action of the owner did ("Добавлено: Балка 20Б1, 134.4 кг").
+// Screen readers hear the text from the control now, wherever the focus
+// is: what changes beside it where the focus is not (the material list's
+// highlight, the totals of the list), what an action of it did
+// ("Добавлено: Балка 20Б1, 134.4 кг"). An announced label says it as it
+// says its own text.
 void Announce(QObject *owner, const QString &text);
 
 // The control's accessible name, or its description, has changed.

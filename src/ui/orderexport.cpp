@@ -64,18 +64,13 @@ std::string FormatOf(int column)
     }
 }
 
-bool IsText(int column)
-{
-    return column == OrderModel::Name || column == OrderModel::MaterialColumn || column == OrderModel::Unit;
-}
-
 exports::Cell CellOf(int column, const QString &text)
 {
     exports::Cell cell{text.toStdString()};
     bool number = false;
     // The list writes its numbers with '.', ungrouped, in this role.
     const double value = text.toDouble(&number);
-    if (!IsText(column) && number) {
+    if (OrderModel::HoldsNumbers(column) && number) {
         cell.number = true;
         cell.value = value;
     }
@@ -183,7 +178,8 @@ void DrawSpecification(const OrderModel &model, QPagedPaintDevice &device)
         for (int column = 0; column < OrderModel::ColumnCount; ++column) {
             const QRectF cell(left + pad, top, widths[column] - 2 * pad, rowHeight);
             const QString text = QFontMetricsF(face, &device).elidedText(cells[column], Qt::ElideRight, cell.width());
-            painter.drawText(cell, (IsText(column) ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, text);
+            painter.drawText(
+                cell, (OrderModel::HoldsNumbers(column) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, text);
             left += widths[column];
         }
     };

@@ -95,9 +95,8 @@ QVariant OrderModel::data(const QModelIndex &index, int role) const
         return FromCore(kHeaders[column]) + QStringLiteral(": ") + (shown.isEmpty() ? QStringLiteral("нет") : shown);
     }
     case Qt::TextAlignmentRole:
-        return column == Name || column == MaterialColumn || column == Unit
-                   ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return HoldsNumbers(column) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                    : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     default:
         return {};
     }
@@ -224,6 +223,8 @@ int OrderModel::Undo()
     emit totalsChanged();
     return static_cast<int>(*row);
 }
+
+bool OrderModel::HoldsNumbers(int column) { return column != Name && column != MaterialColumn && column != Unit; }
 
 QStringList OrderModel::UnitTexts(ProfileKind kind)
 {

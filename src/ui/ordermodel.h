@@ -42,6 +42,9 @@ public:
     // Returns the first row the undo changed, or -1 when there was none.
     int Undo();
 
+    // Whether the column holds numbers (right-aligned; numbers for a
+    // spreadsheet) rather than words.
+    static bool HoldsNumbers(int column);
     // The units a position's price can be given in, in kPriceUnits' order.
     static QStringList UnitTexts(metal::ProfileKind kind);
     // The totals on a row of the table's columns: "Итого", and the mass and

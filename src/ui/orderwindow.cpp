@@ -28,6 +28,8 @@ namespace ui {
 namespace {
 
 constexpr QSize kFirstSize(820, 360);
+// Narrower than this beside the calculator, the list lies over it instead.
+constexpr int kNarrowest = 560;
 // Between the calculator and the list, as a desktop leaves between windows.
 constexpr int kGap = 8;
 
@@ -118,27 +120,48 @@ QStringList HeaderCells(const OrderModel &model)
     return cells;
 }
 
-bool IsNumberColumn(int column)
-{
-    return column != OrderModel::Name && column != OrderModel::MaterialColumn && column != OrderModel::Unit;
-}
-
 // A row of the HTML table; a number carries its value as LibreOffice's own
-// tables do (sdval), so that a spreadsheet under any locale takes a number.
+// tables do (sdval, in the language that writes it with a point: sdnum),
+// and as Excel's do (x:num), so that a spreadsheet under any locale, a
+// Russian one with its decimal comma too, takes a number.
 QString HtmlRow(const QStringList &cells, const char *tag, bool numbers)
 {
     QString html = QStringLiteral("<tr>");
     for (int column = 0; column < cells.size(); ++column) {
         const QString cell = cells[column].toHtmlEscaped();
-        if (numbers && IsNumberColumn(column) && !cell.isEmpty())
-            html += QStringLiteral("<%1 sdval=\"%2\" x:num=\"%2\">%2</%1>").arg(QLatin1String(tag), cell);
+        if (numbers && OrderModel::HoldsNumbers(column) && !cell.isEmpty())
+            html +=
+                QStringLiteral("<%1 sdval=\"%2\" sdnum=\"1033;\" x:num=\"%2\">%2</%1>").arg(QLatin1String(tag), cell);
         else
             html += QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), cell);
     }
     return html + QStringLiteral("</tr>");
 }
 
+// The widest text each column is made for, besides its heading; the name
+// takes what the others leave.
+constexpr const char *kWidestValues[OrderModel::ColumnCount] = {
+    "1 000", "", "Нержавеющая сталь", "1 000", "12.5", "99 999.9", "999 999.00", "₽/шт", "9 999 999.00",
+};
+
 }  // namespace
+
+QRect PlaceBeside(const QRect &calculator, QSize wanted, const QRect &free)
+{
+    if (!free.isValid())
+        return QRect(calculator.topRight() + QPoint(kGap + 1, 0), wanted);
+    const int roomRight = free.right() - calculator.right() - kGap;
+    const int roomLeft = calculator.left() - kGap - free.left();
+    const bool right = roomRight >= roomLeft;
+    const int room = std::max(roomRight, roomLeft);
+    // Narrowed to fit beside it; too narrow, it keeps its width at the
+    // screen's edge, over the calculator.
+    const int width = room >= kNarrowest ? std::min(room, wanted.width()) : wanted.width();
+    int x = right ? calculator.right() + kGap + 1 : calculator.left() - kGap - width;
+    x = std::clamp(x, free.left(), std::max(free.left(), free.right() + 1 - width));
+    const int y = std::clamp(calculator.top(), free.top(), std::max(free.top(), free.bottom() + 1 - wanted.height()));
+    return QRect(x, y, width, wanted.height());
+}
 
 OrderWindow::OrderWindow(std::string groupSeparator, QWidget *beside)
     : QWidget(nullptr, Qt::Window), model_(new OrderModel(std::move(groupSeparator), this)),
@@ -166,6 +189,14 @@ OrderWindow::OrderWindow(std::string groupSeparator, QWidget *beside)
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
     table_->setWordWrap(false);
+    const QFontMetrics metrics(table_->font());
+    for (int column = 0; column < OrderModel::ColumnCount; ++column) {
+        const QString heading = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        table_->horizontalHeader()->resizeSection(
+            column, std::max(metrics.horizontalAdvance(heading),
+                             metrics.horizontalAdvance(QString::fromUtf8(kWidestValues[column]))) +
+                        2 * metrics.averageCharWidth());
+    }
     table_->horizontalHeader()->setSectionResizeMode(OrderModel::Name, QHeaderView::Stretch);
     table_->setItemDelegate(new CellDelegate(table_));
     table_->setItemDelegateForColumn(OrderModel::Unit, new UnitDelegate(table_));
@@ -339,15 +370,8 @@ void OrderWindow::ShowBeside(bool activate)
 {
     if (!placed_ && beside_) {
         placed_ = true;
-        const QRect calculator = beside_->frameGeometry();
         const QRect free = beside_->screen() ? beside_->screen()->availableGeometry() : QRect();
-        QPoint at(calculator.right() + kGap, calculator.top());
-        if (free.isValid() && at.x() + width() > free.right())
-            at.setX(calculator.left() - kGap - width());
-        if (free.isValid())
-            at = QPoint(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() - width())),
-                        std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() - height())));
-        move(at);
+        setGeometry(PlaceBeside(beside_->frameGeometry(), size(), free));
     }
     // Adding from the calculator leaves the focus where the person types.
     setAttribute(Qt::WA_ShowWithoutActivating, !activate);

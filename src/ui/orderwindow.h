@@ -35,6 +35,11 @@ class QTableView;
 
 namespace ui {
 
+// Where the list goes beside the calculator, in the free area of the
+// screen: on the side with more room, narrowed to fit it down to a width
+// that still shows the table, else over the calculator at the screen's edge.
+QRect PlaceBeside(const QRect &calculator, QSize wanted, const QRect &free);
+
 class OrderWindow : public QWidget {
     Q_OBJECT
 public:

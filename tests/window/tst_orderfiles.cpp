@@ -1,6 +1,6 @@
 // The list's files from the keyboard: Ctrl+S asks where and saves, Ctrl+O
-// asks first about unsaved changes and opens, each of the three answers
-// does what it says, and a save or an open that fails says why in one
+// and closing the program ask first about unsaved changes, each of the
+// three answers does what it says, and a save or an open that fails says why in one
 // message that a screen reader hears, keeping the list as it was.
 #include "orderfile.h"
 #include "orderpositions.h"
@@ -90,7 +90,7 @@ void Press(Heard *heard, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoMo
 
 class List {
 public:
-    List() : window(NBSP, &calc.form())
+    List() : window(calc.form().List())
     {
         for (const Position &position : FourPositions())
             window.Add(position);
@@ -149,7 +149,7 @@ public:
     }
 
     Calculator calc;
-    ui::OrderWindow window;
+    ui::OrderWindow &window;
 };
 
 QStringList NamesIn(const QString &path)
@@ -242,7 +242,9 @@ void OrderFilesTest::leavingAsks()
     list.change();
     Heard heard;
     Press(&heard, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(list.window.files().MayLeave(), left);
+    // Closing the calculator, which takes the list with it.
+    QCOMPARE(list.calc.form().close(), left);
+    QCOMPARE(list.calc.form().isVisible(), !left);
     QCOMPARE(heard.text, QStringLiteral("Сохранить изменения в «список.csv»?"));
     QCOMPARE(NamesIn(path).size(), positionsInFile);
     QCOMPARE(list.title(), title);
