@@ -29,7 +29,9 @@ void TForm1::AddToList()
     CloseDropDowns();
     const WindowFieldTexts fields;
     try {
-        List().Add(PositionFrom(CurrentChoices(), fields.texts()));
+        // The position first: a calculation that adds nothing makes no list.
+        Position position = PositionFrom(CurrentChoices(), fields.texts());
+        List().Add(std::move(position));
     } catch (const OrderError &error) {
         ShowListState(QString::fromUtf8(error.what()));
     }

@@ -445,7 +445,7 @@ void OrderWindowTest::nothingAddedSaysWhy()
         calc.replaceText(calc.row(row), texts[row - 1]);
     calc.key(Qt::Key_Insert);
     // No list is made for nothing.
-    QVERIFY(!ListWindow() || ListWindow()->model().rowCount() == 0);
+    QVERIFY(!ListWindow());
     auto *line = calc.find<ui::Label>("Label39");
     QVERIFY(line->isVisible());
     QCOMPARE(line->caption(), QStringLiteral("Не добавлено:\r") + why);
