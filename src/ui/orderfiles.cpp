@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 namespace ui {
 
@@ -18,14 +19,16 @@ namespace {
 const QString kListFilter = QStringLiteral("Список металлопроката (*.csv)");
 const QString kListSuffix = QStringLiteral("csv");
 
-// In words a person understands: why a file could not be written.
-QString WhyNotWritten(const QFileDevice &file, const QString &path)
+// In words a person understands: why a file of that many bytes could not
+// be written.
+QString WhyNotWritten(const QFileDevice &file, const QString &path, qint64 bytes)
 {
     const QFileInfo target(path), folder(QFileInfo(path).absolutePath());
     const QString folderName = QDir::toNativeSeparators(folder.absoluteFilePath());
     if (!folder.isDir())
         return QStringLiteral("Папки «%1» больше нет.").arg(folderName);
-    if (file.error() == QFileDevice::ResourceError)
+    // The system's word for a full disk does not always reach the file.
+    if (file.error() == QFileDevice::ResourceError || QStorageInfo(folder.absoluteFilePath()).bytesAvailable() < bytes)
         return QStringLiteral("На диске не хватило места.");
     if (!folder.isWritable())
         return QStringLiteral("В папку «%1» нельзя записывать.").arg(folderName);
@@ -78,12 +81,13 @@ bool WriteWhole(QWidget *window, const QString &path, const QByteArray &bytes, c
 {
     const bool existed = QFileInfo::exists(path);
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // Unbuffered, so that a write that fails says why at once.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    files::Warn(window, QStringLiteral("Не сохранено"),
-                QStringLiteral("Не удалось сохранить %1 в %2.").arg(what, Named(path)),
-                WhyNotWritten(file, path) + (existed ? QStringLiteral(" Прежний файл не изменён.") : QString()) +
-                    QStringLiteral(" Список остался в программе."));
+    files::Warn(
+        window, QStringLiteral("Не сохранено"), QStringLiteral("Не удалось сохранить %1 в %2.").arg(what, Named(path)),
+        WhyNotWritten(file, path, bytes.size()) + (existed ? QStringLiteral(" Прежний файл не изменён.") : QString()) +
+            QStringLiteral(" Список остался в программе."));
     return false;
 }
 

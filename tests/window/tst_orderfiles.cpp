@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -171,6 +172,7 @@ class OrderFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void menuSaysEveryActionAndItsKey();
     void saveThenOpen();
     void leavingAsks_data();
     void leavingAsks();
@@ -181,6 +183,31 @@ private slots:
 private:
     QTemporaryDir folder_;
 };
+
+// A screen reader finds each item of the menu "Файл" by its text, with
+// the key that does it wherever the focus is in the list window.
+void OrderFilesTest::menuSaysEveryActionAndItsKey()
+{
+    List list;
+    auto *menu = list.window.findChild<QMenu *>(QStringLiteral("OrderFileMenu"));
+    QVERIFY(menu);
+    QAccessibleInterface *items = QAccessible::queryAccessibleInterface(menu);
+    QStringList heard;
+    for (int i = 0; i < items->childCount(); ++i) {
+        QAccessibleInterface *item = items->child(i);
+        if (item->role() == QAccessible::MenuItem)
+            heard.append(item->text(QAccessible::Name) + u' ' + item->text(QAccessible::Accelerator));
+    }
+    const auto key = [](QKeyCombination key) { return QKeySequence(key).toString(QKeySequence::NativeText); };
+    QCOMPARE(heard, (QStringList{
+                        QStringLiteral("Открыть… ") + key(Qt::CTRL | Qt::Key_O),
+                        QStringLiteral("Сохранить ") + key(Qt::CTRL | Qt::Key_S),
+                        QStringLiteral("Сохранить как… ") + key(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                        QStringLiteral("Сохранить XLSX "),
+                        QStringLiteral("Сохранить PDF "),
+                        QStringLiteral("Печать… ") + key(Qt::CTRL | Qt::Key_P),
+                    }));
+}
 
 void OrderFilesTest::saveThenOpen()
 {
