@@ -300,6 +300,8 @@ void SavePdf(QWidget *window, const OrderModel &model, const QString &listPath)
 
 void Print(QWidget *window, const OrderModel &model)
 {
+    files::NoSettings();
+    files::RussianDialogs();
     QString error;
     const auto print = reinterpret_cast<exports::Print>(Resolved(exports::kPrint, &error));
     if (!print) {

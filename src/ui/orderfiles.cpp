@@ -2,15 +2,18 @@
 
 #include "orderfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <QTranslator>
 
 namespace ui {
 
@@ -62,6 +65,21 @@ void NoSettings()
     Q_UNUSED(redirected);
 }
 
+void RussianDialogs()
+{
+    // Qt's own texts in its dialogs (the columns, the tooltips, the menus),
+    // where the system has Qt's Russian translation; loaded with the first
+    // dialog, so a calculator that opens none loads nothing.
+    static QTranslator *const translator = [] {
+        auto *qt = new QTranslator(qApp);
+        if (qt->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt);
+        return qt;
+    }();
+    Q_UNUSED(translator);
+}
+
 void Warn(QWidget *window, const QString &title, const QString &text, const QString &details)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, window);
@@ -99,16 +117,37 @@ QString AskPath(QWidget *window, bool save, const QString &title, const QString 
                 const QString &start)
 {
     NoSettings();
+    RussianDialogs();
     QFileDialog dialog(window, title, QFileInfo(start).isDir() ? start : QFileInfo(start).absolutePath(), filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Replacing a file is asked below, in Russian as every other text.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(suffix);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файла:"));
+    dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("Сохранить") : QStringLiteral("Открыть"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
     if (save && !QFileInfo(start).isDir())
         dialog.selectFile(QFileInfo(start).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString path = dialog.selectedFiles().constFirst();
+        if (!save || !QFileInfo::exists(path))
+            return path;
+        QMessageBox replace(QMessageBox::Question, title, QStringLiteral("Файл %1 уже есть.").arg(Named(path)),
+                            QMessageBox::NoButton, window);
+        replace.setInformativeText(QStringLiteral("Заменить его?"));
+        QPushButton *yes = replace.addButton(QStringLiteral("&Заменить"), QMessageBox::AcceptRole);
+        QPushButton *no = replace.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+        replace.setDefaultButton(no);
+        replace.setEscapeButton(no);
+        replace.exec();
+        if (replace.clickedButton() == yes)
+            return path;
+    }
+    return {};
 }
 
 }  // namespace files

@@ -59,7 +59,6 @@ signals:
     void stateChanged();
 
 private:
-    QString AskPath(bool save, const QString &title);
     void SetState(const QString &path, bool modified);
 
     QWidget *window_;
@@ -79,7 +78,12 @@ void NoSettings();
 // message calls the file: "список", "таблицу", "PDF".
 bool WriteWhole(QWidget *window, const QString &path, const QByteArray &bytes, const QString &what);
 
-// Qt's file dialog over the window: a path to save to (start: a folder or
+// Qt's own texts in Russian from the first dialog on, where the system
+// has Qt's translation.
+void RussianDialogs();
+
+// Qt's file dialog over the window, its labels in Russian, asking before a
+// file is replaced: a path to save to (start: a folder or
 // the file suggested) or an existing file to open; empty when cancelled.
 QString AskPath(QWidget *window, bool save, const QString &title, const QString &filter, const QString &suffix,
                 const QString &start);

@@ -25,6 +25,8 @@ namespace {
 
 // "Не сохранять" is Alt and its first letter.
 constexpr auto kNotSaving = Qt::Key(0x041D);
+// "Заменить" too.
+constexpr auto kReplacing = Qt::Key(0x0417);
 
 // Does `answer` to the next dialog of the type once it is shown, as a
 // person would, while the code that opened it waits for it.
@@ -176,6 +178,7 @@ private slots:
     void saveThenOpen();
     void leavingAsks_data();
     void leavingAsks();
+    void replacingAFileAsks();
     void failedSaveKeepsTheList();
     void brokenFileChangesNothing_data();
     void brokenFileChangesNothing();
@@ -276,6 +279,41 @@ void OrderFilesTest::leavingAsks()
     QCOMPARE(NamesIn(path).size(), positionsInFile);
     QCOMPARE(list.title(), title);
     QCOMPARE(list.names().size(), 3);
+}
+
+// Saving over a file asks first; Esc returns to the dialog, whose Esc
+// saves nothing; Alt+З replaces it.
+void OrderFilesTest::replacingAFileAsks()
+{
+    List list;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("заказ.csv"));
+    list.saveAs(path);
+    list.change();
+    Heard heard;
+    Answer<QFileDialog>([&](QFileDialog *dialog) {
+        QCOMPARE(dialog->labelText(QFileDialog::Accept), QStringLiteral("Сохранить"));
+        QCOMPARE(dialog->labelText(QFileDialog::FileName), QStringLiteral("Имя файла:"));
+        Press(&heard, Qt::Key_Escape);
+        Answer<QFileDialog>([](QFileDialog *again) { QTest::keyClick(again, Qt::Key_Escape); });
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    list.key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(heard.text, QStringLiteral("Файл «заказ.csv» уже есть."));
+    QCOMPARE(heard.details, QStringLiteral("Заменить его?"));
+    QCOMPARE(NamesIn(path).size(), 4);
+
+    Answer<QFileDialog>([&](QFileDialog *dialog) {
+        Press(&heard, kReplacing, Qt::AltModifier);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    list.key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(NamesIn(path).size(), 3);
+    QCOMPARE(list.title(), QStringLiteral("Список — заказ.csv"));
 }
 
 void OrderFilesTest::failedSaveKeepsTheList()
