@@ -146,6 +146,17 @@ MassCheck CheckMass(Section section, const StandardSize &size)
     return {deviation, beyond, beyond && std::abs(deviation) > limit};
 }
 
+// GOST 30245-2003 prints the mass of each section's unrounded area: 0.785 ×
+// the drawing's area, rounded to the printed decimals (one from 100 kg/m on).
+// A mass from the printed, rounded area passes CheckMass, not this.
+bool PrintsMassOfUnroundedArea(const Standard &standard) { return standard.number == "ГОСТ 30245-2003"; }
+bool OffUnroundedAreaMass(Section section, const StandardSize &size)
+{
+    const double scale = std::pow(10.0, size.massDecimals);
+    const double printed = std::round(kStandardDensity / 10 * DrawnArea(section, size.geometry) * scale) / scale;
+    return std::abs(size.massPerMetre - printed) > 1e-9;
+}
+
 // The largest deviation of a list, as "+0.401 % (10)".
 struct Worst {
     double value = 0;
@@ -191,6 +202,9 @@ TEST(StandardSizes, EveryRowAgreesWithItsDrawingAndItsMass)
             mass.Take(m.deviation, size.designation());
             minor += m.beyondRounding && !m.misprint;
             EXPECT_FALSE(m.misprint) << where << ": " << size.massPerMetre << " kg/m, " << 100 * m.deviation << " %";
+            if (PrintsMassOfUnroundedArea(*first.standard)) {
+                EXPECT_FALSE(OffUnroundedAreaMass(section, size)) << where << ": " << size.massPerMetre << " kg/m";
+            }
             if (section == Section::Pipe) {  // the pipes' mass is defined by this formula
                 const double d = size.geometry[0], t = size.geometry[1];
                 EXPECT_DOUBLE_EQ(size.massPerMetre, 0.0246615 * t * (d - t)) << where;
@@ -387,6 +401,7 @@ struct Misprint {
     const char *number;
     StandardSize printed;
     bool areaWrong, massWrong;
+    bool offRule = false;  // off the standard's own rule for its masses
 };
 const Misprint kMisprints[] = {
     {pkAngle, "ГОСТ 8509-93", {"160×160×14", {160, 160, 14, 16.0, 5.3}, 43.57, 34.20, 2}, true, false},
@@ -398,6 +413,12 @@ const Misprint kMisprints[] = {
     {pkHexagon, "ГОСТ 2879-88", {"47", {47}, 19.040, 14.95, 2}, true, false},
     // The printed table of 10704: under wall 1.6 of D 18, the mass of wall 1.8.
     {pkPipe, "ГОСТ 10704-91", {"18×1.6", {18, 1.6}, 0.8243, 0.719, 3}, false, true},
+    // The first transcription of 30245 multiplied the printed, rounded area
+    // by 0.785; the print gives 60×30×2 the values of 60×40×2, which its
+    // correction sheet mends.
+    {pkProfilePipe, "ГОСТ 30245-2003", {"100×100×8", {100, 100, 8, 20, 12}, 27.24, 21.38, 2}, false, false, true},
+    {pkProfilePipe, "ГОСТ 30245-2003", {"350×300×10", {350, 300, 10, 25, 15}, 122.6, 96.24, 2}, false, false, true},
+    {pkProfilePipe, "ГОСТ 30245-2003", {"60×30×2", {60, 30, 2, 4, 2}, 3.74, 2.93, 2}, true, false, true},
 };
 
 TEST(StandardSizes, ChecksRejectTheKnownMisprints)
@@ -410,6 +431,10 @@ TEST(StandardSizes, ChecksRejectTheKnownMisprints)
         SCOPED_TRACE(Where(shipped));
         EXPECT_EQ(std::abs(AreaDeviation(section, row.printed)) > tolerance, row.areaWrong);
         EXPECT_EQ(CheckMass(section, row.printed).misprint, row.massWrong);
+        if (PrintsMassOfUnroundedArea(*shipped.standard)) {
+            EXPECT_EQ(OffUnroundedAreaMass(section, row.printed), row.offRule);
+            EXPECT_FALSE(OffUnroundedAreaMass(section, *shipped.size));
+        }
         EXPECT_LE(std::abs(AreaDeviation(section, *shipped.size)), tolerance);
         EXPECT_FALSE(CheckMass(section, *shipped.size).misprint);
     }
