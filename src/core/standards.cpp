@@ -4,6 +4,7 @@
 #include "extended.h"
 
 #include <charconv>
+#include <numbers>
 #include <stdexcept>
 
 namespace metal {
@@ -13,21 +14,39 @@ namespace {
 using detail::ExtendedPrecision;
 using detail::RoundToEven;
 
-// A pipe of outer diameter d and wall t. The pipe standards print sizes and
-// define the mass per metre by one formula, the steel's 7.85 g/cm³ times
-// π·t·(d − t): 0.0246615·t·(d − t) kg/m, evaluated here as written.
-constexpr StandardSize Pipe(std::string_view designation, double d, double t, double area, bool notForNewDesigns)
+// A size of a standard that defines its mass by a formula: its designation
+// and flag; the mass printed with three decimals.
+constexpr StandardSize FormulaSize(std::string_view designation, double area, bool notForNewDesigns)
 {
     StandardSize size{};
     if (designation.size() >= sizeof size.name)
         throw std::length_error("designation too long");  // at compile time: the tables are constexpr
     for (std::size_t i = 0; i < designation.size(); ++i)
         size.name[i] = designation[i];
-    size.geometry = {d, t};
     size.area = area;
-    size.massPerMetre = 0.0246615 * t * (d - t);
     size.massDecimals = 3;
     size.notForNewDesigns = notForNewDesigns;
+    return size;
+}
+
+// A pipe of outer diameter d and wall t. The pipe standards print sizes and
+// define the mass per metre by one formula, the steel's 7.85 g/cm³ times
+// π·t·(d − t): 0.0246615·t·(d − t) kg/m, evaluated here as written.
+constexpr StandardSize Pipe(std::string_view designation, double d, double t, double area, bool notForNewDesigns)
+{
+    StandardSize size = FormulaSize(designation, area, notForNewDesigns);
+    size.geometry = {d, t};
+    size.massPerMetre = 0.0246615 * t * (d - t);
+    return size;
+}
+
+// A round bar of diameter d: its standard's mass is the geometry's at 7.85
+// g/cm³, π·d²/4 mm² × 7.85 g/cm³, in kg/m, evaluated here as written.
+constexpr StandardSize RoundBar(std::string_view designation, double d, double area, bool notForNewDesigns)
+{
+    StandardSize size = FormulaSize(designation, area, notForNewDesigns);
+    size.geometry = {d};
+    size.massPerMetre = std::numbers::pi * d * d / 4 * kStandardDensity / 1000;
     return size;
 }
 
@@ -81,6 +100,7 @@ int GeometryOfRow(Section section, int row)
         break;
     case Section::SquareBar:
     case Section::HexagonBar:
+    case Section::RoundBar:
         rows = {kNone, 0, kNone, kNone, kNone};
         break;
     case Section::SheetThickness:

@@ -33,11 +33,13 @@ enum class Section : std::uint8_t {
     Pipe,             // D, t
     SquareBar,        // a
     HexagonBar,       // s, across flats
+    RoundBar,         // d
     SheetThickness,   // t; the mass is per square metre
 };
 
 struct StandardSize {
-    // "20Б1", "50×50×5", "57×3.5" (a decimal comma as '.'), in UTF-8. Held
+    // "20Б1", "50×50×5", "57×3.5" (a decimal comma as '.'), "Ду 20×2.8
+    // (26.8)" (a water-gas pipe: nominal bore × wall (outer diameter)), in UTF-8. Held
     // in the size itself, not pointed to: tables without pointers need no
     // relocation when the program loads, so they are not touched at start.
     char name[24];
@@ -66,7 +68,7 @@ struct Standard {
 };
 
 // The standards of a kind, in the order the list shows them; empty for a
-// kind without standard sizes (round bar, strip).
+// kind without standard sizes (strip).
 std::span<const Standard> StandardsOf(ProfileKind kind);
 
 // The geometry value that a size writes into a field row of its kind, or

@@ -157,8 +157,8 @@ void StandardSizesTest::boxFollowsTheKind()
         QCOMPARE(calc.find("Image14")->isVisible(), sized);
         QCOMPARE(calc.find("Label35")->isVisible(), sized);
     }
-    // The round bar and the strip have no standard here.
-    QVERIFY(StandardsOf(pkRound).empty() && StandardsOf(pkStrip).empty());
+    // The strip has no standard here.
+    QVERIFY(StandardsOf(pkStrip).empty());
 }
 
 void StandardSizesTest::escapeClosesWithoutAChoice()

@@ -33,6 +33,7 @@ OUT = os.path.join(ROOT, 'src', 'core', 'standards')
 class Table:
     """One series' transcription: the CSV, the .inc it becomes, its heading
     lines, the CSV columns of the geometry in the section's order, and:
+    designation  how a row's designation is written (default: the CSV's, with ×);
     mass    'printed' (the CSV's), or 'formula' (the standard's formula for
             the section, evaluated by the core's helper; the pipes' and the
             round bar's standards define the mass so);
@@ -41,9 +42,15 @@ class Table:
             brackets (not for new designs)."""
 
     def __init__(self, csv_name, name, heading, geometry, mass='printed', keep=None, bracketed=None,
-                 designation=None):
+                 designation=None, mass_decimals=None, additions=None):
         self.csv_name, self.name, self.heading, self.geometry = csv_name, name, heading, geometry
         self.mass, self.keep, self.bracketed, self.designation = mass, keep, bracketed, designation
+        # The decimals the standard prints its masses with, where the CSV
+        # drops trailing zeros (0.4 for 0.40).
+        self.mass_decimals = mass_decimals
+        # A second CSV of cells read on the scan: rows to add (merge_action
+        # "add") and shipped rows that it flags as bracketed.
+        self.additions = additions
 
 
 def Standard(number, section, tolerance, series):
@@ -61,17 +68,30 @@ SOURCES_LINE = 'Transcribed and cross-checked as tools/standards/data/SOURCES.md
 
 
 def special(row):
-    return row.get('special_size') == 'yes'
+    return row['special_size'] == 'yes'
 
 
-def two_sources(row):
-    return row['status'].startswith('two sources')
+def listed(row):
+    return row['special_size'] == 'no'
+
+
+def special_once(row):
+    # 8639 prints 40×40×2 in its list of sizes and again among the special ones.
+    return special(row) and row['size'] != '40x40x2'
+
+
+def water_gas_series(name):
+    return lambda row: row['series'] == name
+
+
+def aschm_series(name):
+    return lambda row: row['series'] == name and row['status'].startswith('two sources')
 
 
 def nominal_bore(row):
     # Buyers name a water-gas pipe by its nominal bore and wall, the outer
     # diameter after them: "Ду 20×2.8 (26.8)".
-    return 'Ду %s×%s (%s)' % (row['DN'], row['wall_mm'], number(row['D_mm']))
+    return 'Ду %s×%s (%s)' % (row['DN'], shortest(row['wall_mm']), shortest(row['D_mm']))
 
 
 KINDS = [
@@ -85,10 +105,31 @@ KINDS = [
             PIPE, mass='formula'))]),
         Standard('ГОСТ 8732-78', 'Pipe', 'Exact', [('бесшовные горячедеформированные', Table(
             'gost_8732_78_seamless_pipe_sizes.csv', 'gost_8732_78', [
-                'ГОСТ 8732-78 «Трубы стальные бесшовные горячедеформированные. Сортамент»: the',
-                'diameter × wall sizes, from a structural program\'s tables (one source). The mass is the',
-                'standard\'s formula 0.0246615·t·(D−t).'],
-            PIPE, mass='formula'))]),
+                'ГОСТ 8732-78 «Трубы стальные бесшовные горячедеформированные. Сортамент» (edition with',
+                'Amendment 2), Table 1: the diameter × wall sizes from a structural program\'s tables, every',
+                'one found on the scanned standard, merged in the standard\'s order with the sizes it marks',
+                '* (for international contracts: D 20 … 508, walls 2.6 and 3.2), read on the scan',
+                '(gost_8732_78_additions.csv). The mass is the standard\'s formula 0.0246615·t·(D−t): its',
+                'printed column has five misprints (21.3×2.8, 26.9×8, 165×14, 508×48, 508×50).'],
+            PIPE, mass='formula', bracketed='bracketed', additions='gost_8732_78_additions.csv'))]),
+        Standard('ГОСТ 3262-75', 'Pipe', 'Exact', [
+            ('водогазопроводные лёгкие', Table(
+                'gost_3262_75_water_gas_pipe.csv', 'gost_3262_75_light', [
+                    'ГОСТ 3262-75 «Трубы стальные водогазопроводные. Технические условия», Table 1, light',
+                    'series: nominal bore, outer diameter, wall and mass as two independent copies print',
+                    'them (a seller\'s table and a calculator\'s data), agreeing in 43 of 45 cells; the two',
+                    'faults of the copies resolved by the geometry (ADDITIONS.md). Every mass is within',
+                    'rounding of 0.0246615·t·(D−t). Geometry: D, t; the designation Ду × t (D).'],
+                PIPE, keep=water_gas_series('лёгкая'), designation=nominal_bore, mass_decimals=2)),
+            ('водогазопроводные обыкновенные', Table(
+                'gost_3262_75_water_gas_pipe.csv', 'gost_3262_75_ordinary', [
+                    'ГОСТ 3262-75, ordinary series; sources as for the light one.'],
+                PIPE, keep=water_gas_series('обыкновенная'), designation=nominal_bore, mass_decimals=2)),
+            ('водогазопроводные усиленные', Table(
+                'gost_3262_75_water_gas_pipe.csv', 'gost_3262_75_reinforced', [
+                    'ГОСТ 3262-75, reinforced series; sources as for the light one.'],
+                PIPE, keep=water_gas_series('усиленная'), designation=nominal_bore, mass_decimals=2)),
+        ]),
     ]),
     ('pkProfilePipe', [
         Standard('ГОСТ 30245-2003', 'HollowSection', 'Exact', [
@@ -105,6 +146,32 @@ KINDS = [
                     'ГОСТ 30245-2003, rectangular sections; sources as for the square ones.'],
                 HOLLOW)),
         ]),
+        Standard('ГОСТ 8639-82', 'HollowSection', 'Exact', [
+            ('квадратные', Table(
+                'gost_8639_82_square_tube.csv', 'gost_8639_82', [
+                    'ГОСТ 8639-82 «Трубы стальные квадратные. Сортамент», Table 1, every value read on the',
+                    'scanned standard. Its corners are R = 1.5 s outside, r = 0.5 s inside (not 30245\'s); it cuts',
+                    'the last digit of area and mass rather than rounding it, and these are its printed values.',
+                    'Geometry: H, B, t, R (outer corner), r (inner corner).'],
+                HOLLOW, keep=listed, bracketed='bracketed')),
+            ('квадратные, специальные размеры', Table(
+                'gost_8639_82_square_tube.csv', 'gost_8639_82_special', [
+                    'ГОСТ 8639-82, the special sizes (by agreement); 40×40×2, printed here again, is listed once,',
+                    'among the others. Sources as for the list of sizes.'],
+                HOLLOW, keep=special_once, bracketed='bracketed')),
+        ]),
+        Standard('ГОСТ 8645-68', 'HollowSection', 'Exact', [
+            ('прямоугольные', Table(
+                'gost_8645_68_rect_tube.csv', 'gost_8645_68', [
+                    'ГОСТ 8645-68 «Трубы стальные прямоугольные. Сортамент» (with Amendments 1–3), every',
+                    'value read on the scanned standard; corners as in ГОСТ 8639-82 (R = 1.5 s, r = 0.5 s);',
+                    'the sizes it brackets (42) are not for new designs. Geometry: H, B, t, R, r.'],
+                HOLLOW, keep=listed, bracketed='bracketed')),
+            ('прямоугольные, специальные размеры', Table(
+                'gost_8645_68_rect_tube.csv', 'gost_8645_68_special', [
+                    'ГОСТ 8645-68, the special sizes (by agreement); sources as for the list of sizes.'],
+                HOLLOW, keep=special, bracketed='bracketed')),
+        ]),
     ]),
     ('pkSquare', [
         Standard('ГОСТ 2591-88', 'SquareBar', 'Exact', [('квадрат', Table(
@@ -112,6 +179,16 @@ KINDS = [
                 'ГОСТ 2591-88 «Прокат стальной горячекатаный квадратный. Сортамент», Table 1, from the',
                 'scanned standard. Geometry: a.'],
             ['a_mm']))]),
+    ]),
+    ('pkRound', [
+        Standard('ГОСТ 2590-2006', 'RoundBar', 'Exact', [('круг', Table(
+            'candidate_gost_2590_round_bar.csv', 'gost_2590_2006', [
+                'ГОСТ 2590-2006 «Прокат сортовой стальной горячекатаный круглый. Сортамент»: the diameters.',
+                'No copy of the standard\'s own table was found: the list of diameters rests on one origin',
+                '(a seller\'s table, copied by two more), 26 of them also in a second (a seller\'s handbook).',
+                'The mass is the geometry at 7.85 g/cm³, π·d²/4 × 7.85, as the standard defines it; no area',
+                'is printed. Geometry: d.'],
+            ['d_mm'], mass='formula'))]),
     ]),
     ('pkAngle', [
         Standard('ГОСТ 8509-93', 'Angle', 'Exact', [('равнополочные', Table(
@@ -186,6 +263,28 @@ KINDS = [
                     'ГОСТ 26020-83, the additional series (ДБ, ДШ); sources as for series Б.'],
                 FLANGED_PARALLEL)),
         ]),
+        # The same designations as 26020's, other sections (30Ш1: 56.8 kg/m
+        # here, 53.6 there): the list and the line under the box name the
+        # standard.
+        Standard('СТО АСЧМ 20-93', 'ParallelIBeam', 'Exact', [
+            ('Б — нормальные', Table(
+                'gost_sto_aschm_20_93_ibeam.csv', 'sto_aschm_20_93_b', [
+                    'СТО АСЧМ 20-93 «Прокат стальной сортовой фасонного профиля. Двутавры горячекатаные с',
+                    'параллельными гранями полок», series Б. No scan was found: the rows whose h, b, s, t and',
+                    'mass two independent copies agree on (a structural program\'s catalogue, a seller\'s',
+                    'table), r and A from the first, fitting the geometry; the one-source rows, the partial',
+                    'ones and 70Б0 (its area fits another web) are left out. Geometry: h, b, s, t, R (fillet).'],
+                FLANGED_PARALLEL, keep=aschm_series('Б'))),
+            ('Ш — широкополочные', Table(
+                'gost_sto_aschm_20_93_ibeam.csv', 'sto_aschm_20_93_sh', [
+                    'СТО АСЧМ 20-93, series Ш: every value in two independent copies (a structural program\'s',
+                    'catalogue; a sortament application or a seller\'s table); 80Ш2, whose h has one, is left out.'],
+                FLANGED_PARALLEL, keep=aschm_series('Ш'))),
+            ('К — колонные', Table(
+                'gost_sto_aschm_20_93_ibeam.csv', 'sto_aschm_20_93_k', [
+                    'СТО АСЧМ 20-93, series К; sources as for series Б.'],
+                FLANGED_PARALLEL, keep=aschm_series('К'))),
+        ]),
     ]),
 ]
 
@@ -199,6 +298,12 @@ CORRECTIONS = {
     ('gost_8510_86', '80x50x5'): (None, '4.99', 'copies print 4.49 kg/m; its area 6.36 cm² × 0.785 gives 4.99'),
     ('gost_2591_88', '38'): ('14.44', '11.34', 'the standard prints 14.14 cm² and 11.24 kg/m; 38² gives 14.44'),
     ('gost_2879_88', '47'): ('19.13', '15.02', 'the standard prints 19.040 cm² and 14.95 kg/m; 0.866·47² gives 19.13'),
+    ('gost_8645_68', '25x10x2'): ('1.17', None, 'the standard prints 0.17 cm²; its geometry gives 1.171 cm², and its '
+                                  'mass 0.919 kg/m ÷ 0.785 1.17'),
+    ('gost_8645_68', '50x35x2.5'): (None, '3.06', 'the standard prints 3.09 kg/m; its area 3.89 cm² (geometry 3.893) '
+                                    '× 0.785 gives 3.06'),
+    ('gost_8645_68_special', '196x170x18'): (None, '88.89', 'the standard prints 88.99 kg/m; its area 113.24 cm² '
+                                             '× 0.785 gives 88.89'),
 }
 # Rows whose CSV value already mends the print; the .inc says so beside them.
 MENDED = {
@@ -217,6 +322,11 @@ def designation(text):
 
 def decimals(text):
     return len(text.split('.')[1]) if '.' in text else 0
+
+
+def shortest(text):
+    # As a designation writes a number: 2.0 as 2, 26.8 as it is.
+    return number(text).rstrip('0').rstrip('.') if '.' in text else number(text)
 
 
 def number(text):
@@ -247,6 +357,14 @@ def table_lines(table, section):
     rows = rows_of(os.path.join(DATA, table.csv_name))
     if table.keep:
         rows = [r for r in rows if table.keep(r)]
+    if table.additions:
+        added = rows_of(os.path.join(DATA, table.additions))
+        flagged = {r['size'] for r in added if r['merge_action'] == 'flag bracketed'}
+        for r in rows:
+            r['bracketed'] = 'yes' if r['size'] in flagged else 'no'
+        rows += [r for r in added if r['merge_action'] == 'add']
+        if len({r['size'] for r in rows}) != len(rows):
+            sys.exit(table.additions + ' adds a size that is there already')
     if section == 'Pipe':
         # The pipe standards list each diameter's walls from the thinnest;
         # the transcriptions have a few out of place.
@@ -272,7 +390,8 @@ def table_lines(table, section):
         if table.mass == 'formula':
             text = '%s(%s, %s, %s, %s),' % (section, cpp(label), ', '.join(dims), area, flag)
         else:
-            text = '{%s, {%s}, %s, %s, %d, %s},' % (cpp(label), ', '.join(dims), area, mass, decimals(mass), flag)
+            places = table.mass_decimals if table.mass_decimals is not None else decimals(mass)
+            text = '{%s, {%s}, %s, %s, %d, %s},' % (cpp(label), ', '.join(dims), area, mass, places, flag)
         if note:
             lines.append('// ' + label + ': ' + note)
         lines.append(text)
