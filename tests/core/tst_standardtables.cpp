@@ -3,6 +3,7 @@
 // order; the fields a size fills; the mass it gives in each material.
 #include "calculator.h"
 #include "catalogue.h"
+#include "sizesearch.h"
 #include "standards.h"
 
 #include <gtest/gtest.h>
@@ -542,6 +543,73 @@ TEST(StandardSizes, ChecksRejectTheKnownMisprints)
         EXPECT_FALSE(CheckMass(section, *shipped.size).misprint);
         EXPECT_FALSE(rule && OffDrawnAreaMass(*rule, section, *shipped.size));
     }
+}
+
+// Searches as the window passes them (× for x, a point for a comma), the
+// number of sizes they find, and the first ones in order, as "standard
+// designation".
+struct Query {
+    ProfileKind kind;
+    const char *search;
+    std::size_t count;
+    std::vector<const char *> first;
+};
+const Query kQueries[] = {
+    // D 20 of 10704 (7) and 8732 (7), Ду 20 of 3262 (3), then 8732's 35 of D 203.
+    {pkPipe,
+     "20",
+     52,
+     {"ГОСТ 10704-91 20×1", "ГОСТ 10704-91 20×1.2", "ГОСТ 10704-91 20×1.4", "ГОСТ 10704-91 20×1.5",
+      "ГОСТ 10704-91 20×1.6", "ГОСТ 10704-91 20×1.8", "ГОСТ 10704-91 20×2", "ГОСТ 8732-78 20×2.5",
+      "ГОСТ 8732-78 20×2.6", "ГОСТ 8732-78 20×2.8", "ГОСТ 8732-78 20×3", "ГОСТ 8732-78 20×3.2", "ГОСТ 8732-78 20×3.5",
+      "ГОСТ 8732-78 20×4", "ГОСТ 3262-75 Ду 20×2.5 (26.8)", "ГОСТ 3262-75 Ду 20×2.8 (26.8)",
+      "ГОСТ 3262-75 Ду 20×3.2 (26.8)", "ГОСТ 8732-78 203×6"}},
+    // D 40 (10 + 15), Ду 40 (3), then 406.4 and 402.
+    {pkPipe, "40", 109, {"ГОСТ 10704-91 40×1.2", "ГОСТ 10704-91 40×1.4", "ГОСТ 10704-91 40×1.5"}},
+    {pkPipe, "20×2.8", 2, {"ГОСТ 8732-78 20×2.8", "ГОСТ 3262-75 Ду 20×2.8 (26.8)"}},
+    {pkPipe, "ду20", 3, {"ГОСТ 3262-75 Ду 20×2.5 (26.8)", "ГОСТ 3262-75 Ду 20×2.8 (26.8)"}},
+    {pkPipe, "Ду 20×2.8", 1, {"ГОСТ 3262-75 Ду 20×2.8 (26.8)"}},
+    {pkPipe, "26.8", 3, {"ГОСТ 3262-75 Ду 20×2.5 (26.8)"}},
+    {pkPipe, "26.8×2.8", 1, {"ГОСТ 3262-75 Ду 20×2.8 (26.8)"}},
+    {pkPipe, "3000", 0, {}},
+    {pkBeam,
+     "20",
+     9,
+     {"ГОСТ 8239-89 20", "ГОСТ 26020-83 20Б1", "ГОСТ 26020-83 20Ш1", "ГОСТ 26020-83 20К1", "ГОСТ 26020-83 20К2",
+      "СТО АСЧМ 20-93 20Б1", "СТО АСЧМ 20-93 20Ш1", "СТО АСЧМ 20-93 20К1", "СТО АСЧМ 20-93 20К2"}},
+    {pkBeam, "30ш1", 2, {"ГОСТ 26020-83 30Ш1", "СТО АСЧМ 20-93 30Ш1"}},
+    {pkBeam, "20б", 2, {"ГОСТ 26020-83 20Б1", "СТО АСЧМ 20-93 20Б1"}},
+    {pkChannel, "12п", 1, {"ГОСТ 8240-97 12П"}},
+    {pkProfilePipe, "20×20", 3, {"ГОСТ 8639-82 20×20×1", "ГОСТ 8639-82 20×20×1.5", "ГОСТ 8639-82 20×20×2"}},
+    {pkProfilePipe, "40×20", 5, {"ГОСТ 8645-68 40×20×2", "ГОСТ 8645-68 40×20×2.5"}},
+    {pkProfilePipe,
+     "40×40×2",
+     4,
+     {"ГОСТ 30245-2003 40×40×2", "ГОСТ 8639-82 40×40×2", "ГОСТ 30245-2003 40×40×2.5", "ГОСТ 8639-82 40×40×2.5"}},
+    {pkSheet, "0.4", 2, {"ГОСТ 19903-74 0.40", "ГОСТ 19903-74 0.45"}},
+    {pkRound, "20", 2, {"ГОСТ 2590-2006 20", "ГОСТ 2590-2006 200"}},
+};
+
+// The exact designation first, then those whose first number is the
+// search's, then the rest that start with it; each in the list's order.
+TEST(SizeSearch, RanksTheExactDesignationFirstThenItsFirstNumber)
+{
+    for (const Query &q : kQueries) {
+        SCOPED_TRACE("kind " + std::to_string(q.kind) + " \"" + std::string(q.search) + "\"");
+        const std::vector<SizeHit> hits = FindSizes(q.kind, q.search);
+        EXPECT_EQ(hits.size(), q.count);
+        ASSERT_LE(q.first.size(), hits.size());
+        for (std::size_t i = 0; i < q.first.size(); ++i)
+            EXPECT_EQ(std::string(hits[i].standard->number) + " " + std::string(hits[i].size->designation()),
+                      q.first[i])
+                << "hit " << i;
+    }
+    std::size_t all = 0;
+    for (const Standard &standard : StandardsOf(pkPipe))
+        for (const SizeSeries &series : standard.series)
+            all += series.sizes.size();
+    EXPECT_EQ(FindSizes(pkPipe, "").size(), all);
+    EXPECT_TRUE(FindSizes(pkStrip, "1").empty());
 }
 
 // The mass as the window writes it, with the standard's decimals.
