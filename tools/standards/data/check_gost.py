@@ -167,11 +167,13 @@ def check_table(name, geom, show_rows, area_limit=AREA_LIMIT):
             if abs(da) > area_limit:
                 suspects.append('%s: area from dimensions %.2f cm2, table %s cm2 (%+.2f %%)'
                                 % (des, a_geo, raw['A_cm2'], 100 * da))
-        if 'm_kg_per_m' in raw and raw['m_kg_per_m'] != '':
-            m_tab = r['m_kg_per_m']
+        # the round bar's candidate list carries its first source's mass
+        mcol = 'm_kg_per_m' if 'm_kg_per_m' in raw else 'm_kg_per_m_S1'
+        if mcol in raw and raw[mcol] != '':
+            m_tab = r[mcol]
             m_from_a = RHO * a_tab
             # both printed numbers are rounded: allow half a unit of each last digit
-            tol = 0.5 * 10 ** -decimals(raw['m_kg_per_m'])
+            tol = 0.5 * 10 ** -decimals(raw[mcol])
             if has_area:
                 tol += RHO * 0.5 * 10 ** -decimals(raw['A_cm2'])
             dm = (m_tab - m_from_a) / m_from_a
@@ -180,7 +182,7 @@ def check_table(name, geom, show_rows, area_limit=AREA_LIMIT):
                 worst_m = (dm, des)
             if abs(m_tab - m_from_a) > tol + 1e-9:
                 text = ('%s: mass %s kg/m, but %s cm2 x 0.785 = %.3f kg/m (%+.2f %%)'
-                        % (des, raw['m_kg_per_m'], raw.get('A_cm2', '%.3f' % a_tab), m_from_a, 100 * dm))
+                        % (des, raw[mcol], raw.get('A_cm2', '%.3f' % a_tab), m_from_a, 100 * dm))
                 (suspects if abs(dm) > AREA_LIMIT else minor).append(text)
         if show_rows:
             print('   ', line)
