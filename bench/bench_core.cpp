@@ -1,9 +1,8 @@
-// The calculation of one result, as the window runs it on each keystroke:
-// the field texts parsed, the formula, the rounding and grouping of the
-// number, and the unit. Timed for the worked example of every kind in both
+// The calculation of one result, as the window runs it on each keystroke
+// (the core's one rule of the shown result): the field texts parsed, the
+// formula, the rounding and grouping of the number, and the unit. Timed for the worked example of every kind in both
 // modes, and for a result with thousands groups.
-#include "calculator.h"
-#include "catalogue.h"
+#include "result.h"
 #include "workedresults.h"
 
 #include <benchmark/benchmark.h>
@@ -21,15 +20,13 @@ void Calculate(benchmark::State &state, const worked::Result &row)
     metal::FieldTexts views;
     for (std::size_t i = 0; i < texts.size(); ++i)
         views[i] = texts[i];
-    const double density = metal::Densities[row.material];
+    const metal::Choices choices{row.kind, row.material, row.massMode, {}};
     const std::string separator = "\u00A0";
 
     std::string shown;
     for (auto _ : state) {
         benchmark::DoNotOptimize(views);
-        const double value = metal::CalculateResult(row.kind, views, density, row.massMode);
-        const metal::ResultText result = metal::FormatResult(value, separator);
-        shown = metal::ShownResult(result, row.massMode, row.kind);
+        shown = metal::ShownResultOf(choices, views, separator).value_or(metal::ResultText{}).text;
         benchmark::DoNotOptimize(shown);
     }
     if (shown != row.shown)

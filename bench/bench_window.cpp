@@ -1,12 +1,15 @@
 // The real window on the offscreen platform: how long a typed digit takes to
 // reach the result label, and how long the two windows take to be created
-// and the main one to be shown.
+// and the main one to be shown; the list window with 1,000 positions.
 #include "application.h"
 #include "mainunit.h"
+#include "orderwindow.h"
 #include "picunit.h"
 #include "windowfixture.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QTableView>
 #include <QTest>
 #include <QWindow>
 
@@ -167,6 +170,75 @@ BENCHMARK(ChosenSizeToPaintedResult)->Unit(benchmark::kMicrosecond);
 // Both windows created and the main one shown, each time afresh.
 void CreateAndShowWindows(benchmark::State &state) { CreateAndShow(state); }
 BENCHMARK(CreateAndShowWindows)->Unit(benchmark::kMillisecond);
+
+// The list window with 1,000 positions: adding one more until the table,
+// scrolled to it, and the totals under it are painted, and editing a price in place until the table
+// and the totals are painted.
+constexpr int kPositions = 1000;
+
+// The beam 20Б1, 4 pieces of 6 m, at 85 000 ₽/т.
+metal::Position Beam()
+{
+    using namespace metal;
+    Position position = PositionFrom({pkBeam, mtCarbonSteel, true, FindSize(pkBeam, "ГОСТ 26020-83", "20Б1")},
+                                     {"200", "100", "5.6", "8.5", "6"});
+    position.pieces = 4;
+    position.price = *Decimal::Parse("85000");
+    return position;
+}
+
+// A shown list of 1,000 positions, its last one current.
+std::unique_ptr<ui::OrderWindow> ThousandPositions()
+{
+    auto window = std::make_unique<ui::OrderWindow>("\u00A0", nullptr);
+    const metal::Position beam = Beam();
+    for (int i = 0; i < kPositions; ++i)
+        window->Add(beam);
+    window->ShowBeside(true);
+    QCoreApplication::processEvents();
+    return window;
+}
+
+QLabel *Totals(const ui::OrderWindow &window) { return window.findChild<QLabel *>(QStringLiteral("OrderTotals")); }
+
+void AddToThousandUntilTotalsPainted(benchmark::State &state)
+{
+    const auto window = ThousandPositions();
+    const metal::Position beam = Beam();
+    const std::size_t last[] = {kPositions};
+    for (auto _ : state) {
+        window->Add(beam);
+        window->table()->viewport()->repaint();
+        Totals(*window)->repaint();
+        state.PauseTiming();
+        if (window->model().rowCount() != kPositions + 1) {
+            state.SkipWithError("the position was not added");
+            break;
+        }
+        window->model().Remove(last);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(AddToThousandUntilTotalsPainted)->Unit(benchmark::kMicrosecond);
+
+void EditPriceInThousandUntilPainted(benchmark::State &state)
+{
+    const auto window = ThousandPositions();
+    ui::OrderModel &model = window->model();
+    const QModelIndex price = model.index(kPositions - 1, ui::OrderModel::Price);
+    bool raised = false;
+    for (auto _ : state) {
+        raised = !raised;
+        if (!model.setData(price, raised ? QStringLiteral("90000") : QStringLiteral("85000"), Qt::EditRole)) {
+            state.SkipWithError("the price was refused");
+            break;
+        }
+        window->table()->viewport()->repaint();
+        Totals(*window)->repaint();
+    }
+}
+BENCHMARK(EditPriceInThousandUntilPainted)->Unit(benchmark::kMicrosecond);
 
 // The offscreen platform cannot shape the window and says so each time a
 // window is created; nothing else is kept from the output.

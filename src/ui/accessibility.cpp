@@ -16,26 +16,47 @@ namespace {
 // nothing while none does.
 bool Listening() { return QAccessible::isActive(); }
 
-// A label's announcement: a notification that is never shown, whose
-// "showing" event makes screen readers speak it. Orca speaks a notification
-// as it appears, wherever the focus is; it ignores the name changes of
-// anything but the focused control, and of labels altogether.
+// An announcement: a notification that is never shown, whose "showing"
+// event makes screen readers speak it. Orca speaks a notification as it
+// appears, wherever the focus is; it ignores the name changes of anything
+// but the focused control, and of labels altogether. A label's says its
+// text as it changes; any control's says what it is told.
 class Announcement : public QObject {
 public:
-    explicit Announcement(Label *label) : QObject(label) {}
-    Label *label() const { return static_cast<Label *>(parent()); }
+    explicit Announcement(QObject *owner) : QObject(owner) {}
+    // The label whose text it says, if it belongs to one of the window's.
+    Label *label() const { return qobject_cast<Label *>(parent()); }
 
     // What a sighted person reads there: the caption of the label, if it
     // has one, and the label's text, on one line.
     QString text() const
     {
+        if (!label())
+            return {};
         QString text = label()->shownText().simplified();
         if (const Label *caption = label()->labelledBy())
             text.prepend(caption->shownText().simplified() + u' ');
         return text;
     }
 
+    // The label's own text, once it changed.
     void schedule()
+    {
+        changed_ = true;
+        post();
+    }
+    // Another text, said from the control: what changes beside it, what
+    // an action did.
+    void tell(const QString &text)
+    {
+        told_ = text;
+        post();
+    }
+
+    QString said;  // what the last announcement said
+
+private:
+    void post()
     {
         // A result is written in steps (the number, then its unit): one
         // announcement when they are done, and none when nothing changed.
@@ -46,19 +67,25 @@ public:
             this,
             [this] {
                 pending_ = false;
-                const QString now = text();
-                if (now == spoken)
+                QString now;
+                if (changed_ && text() != spoken_)
+                    now = spoken_ = text();
+                if (now.isEmpty())
+                    now = told_;
+                changed_ = false;
+                told_.clear();
+                if (now.isEmpty())
                     return;
-                spoken = now;
+                said = now;
                 QAccessibleEvent event(this, QAccessible::ObjectShow);
                 QAccessible::updateAccessibility(&event);
             },
             Qt::QueuedConnection);
     }
 
-    QString spoken;  // what the last announcement said
-
-private:
+    QString spoken_;  // the label's own text, as last announced
+    QString told_;
+    bool changed_ = false;
     bool pending_ = false;
 };
 
@@ -204,14 +231,14 @@ public:
 
     QAccessibleInterface *parent() const override
     {
-        return QAccessible::queryAccessibleInterface(announcement()->label());
+        return QAccessible::queryAccessibleInterface(announcement()->parent());
     }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? announcement()->spoken : QString();
+        return t == QAccessible::Name ? announcement()->said : QString();
     }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override
@@ -298,6 +325,14 @@ void MakeAnnounced(Label *label)
 {
     if (!AnnouncementOf(label))
         new Announcement(label);
+}
+
+void Announce(QObject *owner, const QString &text)
+{
+    if (!Listening())
+        return;
+    Announcement *announcement = AnnouncementOf(owner);
+    (announcement ? announcement : new Announcement(owner))->tell(text);
 }
 
 void NotifyNameChanged(QWidget *control)

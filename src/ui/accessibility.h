@@ -12,6 +12,8 @@
 // once.
 #pragma once
 
+class QObject;
+class QString;
 class QWidget;
 
 namespace ui {
@@ -22,8 +24,14 @@ class Label;
 void InstallAccessibility();
 
 // Screen readers announce the label's text, with its own caption, as it
-// changes (the result).
+// changes (the result, the material in the box).
 void MakeAnnounced(Label *label);
+// Screen readers hear the text from the control now, wherever the focus
+// is: what changes beside it where the focus is not (the material list's
+// highlight, the totals of the list), what an action of it did
+// ("Добавлено: Балка 20Б1, 134.4 кг"). An announced label says it as it
+// says its own text.
+void Announce(QObject *owner, const QString &text);
 
 // The control's accessible name, or its description, has changed.
 void NotifyNameChanged(QWidget *control);

@@ -23,6 +23,9 @@ inline constexpr QRgb kSizeList = qRgb(146, 214, 255);
 // The result: a number in black, the error text in red.
 inline constexpr QRgb kResultNumber = qRgb(0, 0, 0);
 inline constexpr QRgb kResultError = ui::Bgr(255);
+// The grey of the footer's year, of the line under the size box and of the
+// line under the result that tells what the list holds.
+inline constexpr QRgb kGreyText = ui::Bgr(7566195);
 
 // The result before anything is computed, without its unit.
 inline QString ZeroResult() { return QStringLiteral("0.00"); }

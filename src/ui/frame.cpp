@@ -1,5 +1,7 @@
 // What the window's missing frame would give: dragging by the background,
 // close and minimise, and the footer's links to the seller's web site.
+#include "frame.h"
+
 #include "mainunit.h"
 #include "picunit.h"
 
@@ -53,6 +55,15 @@ bool X11Composites()
 }  // namespace
 
 bool DesktopComposites() { return OnWayland() || X11Composites(); }
+
+QPoint PlaceOnScreen(QSize window, const QRect &available)
+{
+    // A screen too small for the window keeps its top, with the title, close
+    // and minimise, in reach: the rest can be dragged into view.
+    if (window.width() > available.width() || window.height() > available.height())
+        return available.topLeft();
+    return available.center() - QRect(QPoint(), window).center();
+}
 
 void TForm1::Image1MouseDown(ui::Control *, Qt::MouseButton Button, QPoint pos)
 {

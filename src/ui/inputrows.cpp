@@ -1,7 +1,10 @@
 // The five input rows, the mode toggle and the result block.
+#include "inputrows.h"
+
 #include "accessibility.h"
 #include "design.h"
 #include "mainunit.h"
+#include "materiallist.h"
 #include "picunit.h"
 
 using namespace metal;
@@ -40,7 +43,10 @@ void PlaceResultBlock(bool raised, bool lowered)
     const int rise = raised ? RowStep() : 0;
     for (QWidget *control : {static_cast<QWidget *>(Form1->Image7), static_cast<QWidget *>(Form1->Label18)})
         SetTop(control, DesignedPlace(control).top() - rise);
-    SetTop(Form1->Label32, DesignedPlace(Form1->Label32).top() - rise + (lowered ? kAreaResultDrop : 0));
+    // The result and the list's words and line under it drop together.
+    for (QWidget *control : {static_cast<QWidget *>(Form1->Label32), static_cast<QWidget *>(Form1->Label38),
+                             static_cast<QWidget *>(Form1->Label39)})
+        SetTop(control, DesignedPlace(control).top() - rise + (lowered ? kAreaResultDrop : 0));
 }
 
 void ApplySheetTotalStyle(bool area)
@@ -83,6 +89,13 @@ void ApplyModeToggleImage(ProfileKind kind)
 }
 
 }  // namespace
+
+void AppendResultUnit()
+{
+    ui::Label *result = Form1->Label32;
+    result->setFontColor(QColor(design::kResultNumber));
+    result->setCaption(QString::fromStdString(WithResultUnit(result->caption().toStdString(), MassMode, CurrentKind)));
+}
 
 void ResetInputs()
 {
@@ -158,3 +171,12 @@ void TForm1::SetMassMode(bool mass)
 void TForm1::Label12Click(ui::Control *) { SetMassMode(false); }
 
 void TForm1::Label13Click(ui::Control *) { SetMassMode(true); }
+
+WindowFieldTexts::WindowFieldTexts()
+{
+    for (int row = 0; row < kRowCount; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        utf8_[r] = InputEdit(row)->text().toUtf8();
+        texts_[r] = std::string_view(utf8_[r].constData(), static_cast<std::size_t>(utf8_[r].size()));
+    }
+}

@@ -11,11 +11,16 @@
 //   Alt+1, Alt+2               length (for the sheet area) and mass mode,
 //                              as the calculator's modes are numbered
 //   Ctrl+C                     with no selection in the field: copies the result
-//   Menu, Shift+F10            the result's menu: copy it, or the calculation
+//   Menu, Shift+F10            the result's menu: copy it, or the calculation,
+//                              or add it to the list
+//   Insert                     adds the calculation to the list
+//   Ctrl+L                     opens the list
 //   Alt+Space                  the window's menu: stay on top
 //
 // The keys that type into a field keep their meaning there.
 #include "mainunit.h"
+#include "materiallist.h"
+#include "menus.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -119,6 +124,12 @@ void TForm1::InstallKeys()
     Key(this, mass, [this] { SetMassMode(true); });
     Label12->setKeyBinding(KeyText(length));
     Label13->setKeyBinding(KeyText(mass));
+
+    const QKeySequence add(Qt::Key_Insert), list(Qt::CTRL | Qt::Key_L);
+    Key(this, add, [this] { AddToList(); });
+    Key(this, list, [this] { OpenList(); });
+    Label38->setKeyBinding(KeyText(add));
+    Label39->setKeyBinding(KeyText(list));
 
     for (const QKeySequence &menu : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
         Key(this, menu, [this] { Label32->askForMenu(Label32->mapToGlobal(Label32->rect().bottomLeft())); });

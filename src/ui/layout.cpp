@@ -98,6 +98,12 @@ const std::vector<ControlSpec> &layout::Table()
     static const Style result{.family = "Tahoma", .pixels = 19, .italic = true, .justify = J::Center};
     static const Style year{.family = "Trebuchet MS", .pixels = 13, .color = ui::Bgr(7566195), .autoSize = true};
     static const Style sizeRule{.family = "Tahoma", .pixels = 12, .color = ui::Bgr(7566195), .justify = J::Center};
+    // Under the result, in its box: the words that add it to the list, in
+    // the colour of the box's caption, and the line that tells of the list.
+    static const Style addToList{
+        .family = "Tahoma", .pixels = 12, .bold = true, .color = total.color, .justify = J::Center, .cursor = kHand};
+    static const Style listState{
+        .family = "Tahoma", .pixels = 11, .color = design::kGreyText, .justify = J::Center, .cursor = kHand};
     // The off-window focus field holds what is typed while the focus is
     // parked there, and nobody ever sees or undoes it. Were its undo kept,
     // every keystroke would be kept with it as long as the program runs.
@@ -159,6 +165,12 @@ const std::vector<ControlSpec> &layout::Table()
         {CONTROL(Label35), .place = {509, 261, 145, 35}, .text = "  " + design::NoSizeText(), .style = &boxText,
          .role = QAccessible::ButtonDropDown, .click = &TForm1::SizeBoxClick},
         {CONTROL(Label36), .place = {501, 301, 193, 16}, .shown = false, .style = &sizeRule},
+        // The order: shown in the result's box under the result; the line
+        // only once the list was used.
+        {CONTROL(Label38), .place = {521, 462, 154, 17}, .text = QStringLiteral("Добавить в список"),
+         .style = &addToList, .role = QAccessible::PushButton, .click = &TForm1::Label38Click},
+        {CONTROL(Label39), .place = {513, 481, 170, 28}, .shown = false, .style = &listState,
+         .role = QAccessible::PushButton, .click = &TForm1::Label39Click},
 
         // Panels and edit fields lie over all of them.
         {CONTROL(Panel1), .place = {-240, 96, 177, 182}, .shown = false, .role = QAccessible::List},

@@ -3,10 +3,12 @@
 #include "accessibility.h"
 #include "design.h"
 #include "fonts.h"
+#include "frame.h"
+#include "inputrows.h"
 #include "picturelist.h"
 #include "pictures.h"
 #include "picunit.h"
-#include "result.h"
+#include "sizepicker.h"
 
 #include <QDate>
 #include <QLocale>
@@ -34,8 +36,7 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window)
     CurrentMaterial = mtCarbonSteel;
     MassMode = true;
     RecalcEnabled = true;
-    CurrentStandard = nullptr;
-    CurrentSize = nullptr;
+    CurrentSize = {};
 
     ui::InstallFonts();
     ui::InstallAccessibility();
@@ -103,6 +104,9 @@ void TForm1::FormCreate()
     // as the result changes.
     Label18->setBuddy(Label32);
     ui::MakeAnnounced(Label32);
+    // The material in the box is heard as it is chosen, and the list's
+    // highlight as the keys move it, though the focus stays in a field.
+    ui::MakeAnnounced(Label1);
     SetUpSizeBox(this);
     // The result block and the title band have menus.
     for (ui::Control *result : {static_cast<ui::Control *>(Image7), static_cast<ui::Control *>(Label18),
@@ -116,15 +120,6 @@ void TForm1::FormCreate()
 }
 
 void TForm1::FormShow() { Edit4->setFocus(); }
-
-QPoint PlaceOnScreen(QSize window, const QRect &available)
-{
-    // A screen too small for the window keeps its top, with the title, close
-    // and minimise, in reach: the rest can be dragged into view.
-    if (window.width() > available.width() || window.height() > available.height())
-        return available.topLeft();
-    return available.center() - QRect(QPoint(), window).center();
-}
 
 void TForm1::setVisible(bool visible)
 {
@@ -158,38 +153,22 @@ void TForm1::EditCalcChange(ui::Edit *Sender)
 {
     if (Sender->text().isEmpty() || !RecalcEnabled)
         return;
-    // A field that no longer holds what a standard size wrote leaves it.
+    // The user's edit of a field the chosen size wrote leaves the size.
     if (EditLeavesSize(Sender))
-        LeaveStandardSize();
-    const QString quantity = InputEdit(Kind(CurrentKind).quantityRow)->text();
-    if (quantity.isEmpty() || quantity == QLatin1String("0"))
+        SetSize({});
+    Calculate();
+}
+
+void TForm1::Calculate()
+{
+    const WindowFieldTexts fields;
+    // Nothing while the quantity is not given, or when the fields make no
+    // result: the label keeps what it showed.
+    const std::optional<ResultText> shown = ShownResultOf(CurrentChoices(), fields.texts(), groupSeparator_);
+    if (!shown)
         return;
-    try {
-        Calculate(CurrentKind);
-    } catch (const CalcError &) {
-        // A field that does not parse or a division by zero: the result
-        // keeps what it showed.
-    }
+    Label32->setFontColor(QColor(shown->error ? design::kResultError : design::kResultNumber));
+    Label32->setCaption(QString::fromStdString(shown->text));
 }
 
-void TForm1::Calculate(ProfileKind id)
-{
-    std::array<QByteArray, kRowCount> utf8;
-    FieldTexts texts;
-    for (int row = 0; row < kRowCount; ++row) {
-        const auto r = static_cast<std::size_t>(row);
-        utf8[r] = InputEdit(row)->text().toUtf8();
-        texts[r] = std::string_view(utf8[r].constData(), static_cast<std::size_t>(utf8[r].size()));
-    }
-    const double value = ResultValue({id, CurrentMaterial, MassMode, {CurrentStandard, CurrentSize}}, texts);
-    const ResultText result = FormatResult(value, groupSeparator_);
-    Label32->setFontColor(QColor(result.error ? design::kResultError : design::kResultNumber));
-    Label32->setCaption(QString::fromStdString(ShownResult(result, MassMode, id)));
-}
-
-void AppendResultUnit()
-{
-    ui::Label *result = Form1->Label32;
-    result->setFontColor(QColor(design::kResultNumber));
-    result->setCaption(QString::fromStdString(WithResultUnit(result->caption().toStdString(), MassMode, CurrentKind)));
-}
+metal::Choices TForm1::CurrentChoices() const { return {CurrentKind, CurrentMaterial, MassMode, CurrentSize}; }

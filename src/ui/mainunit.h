@@ -3,30 +3,45 @@
 // How a keystroke becomes a result: a key typed into one of the five input
 // fields passes EditKeyPress, which lets only digits, '.' and backspace
 // through. The field's text changes and its change notification runs
-// EditCalcChange at once. That gate looks at the quantity field of the
-// current kind (the lowest row of the kind): if it is empty or "0" nothing
-// is computed. Otherwise Calculate hands the field texts, the density of the
-// current material and the mode to the calculation core, which parses them,
-// applies the kind's formula and formats the value. The text goes into the
-// result label Label32, followed by its unit unless it is the error text. A
-// failure (a field that does not parse, a division by zero) is discarded and
-// the label keeps what it showed.
+// EditCalcChange at once (nothing while RecalcEnabled is false). If the
+// user's edit changed a field that the chosen size wrote, the size is left
+// first (EditLeavesSize, SetSize with none). Then Calculate hands the four
+// choices (CurrentChoices: the kind, the material, the mode and the chosen
+// size) and the field texts to the core's one rule, ShownResultOf
+// (result.h): nothing while the quantity, the lowest row of the kind, is
+// empty or "0"; otherwise the standard's mass of a chosen size (not the
+// sheet's, whose standard gives only the thickness) or the kind's formula,
+// formatted with its unit, or the error text. The text goes into the result
+// label Label32, which screen readers hear as it changes. A failure (a field
+// that does not parse, a division by zero) gives nothing, and the label
+// keeps what it showed.
+//
+// How a size becomes a result: the size list (sizepicker.cpp) closes, the
+// focus goes to the quantity, and SetSize keeps the size as CurrentSize,
+// writes its dimensions into the kind's fields with RecalcEnabled false,
+// names it in the box and the line under it, and runs Calculate. A choice
+// of the kind leaves the size; the material and the mode keep it.
 //
 // The window's controls are built from one table (layout.cpp). Behaviour is
-// grouped by the controls it belongs to: the input rows, toggle and result
-// block (inputrows.cpp), the material list (materiallist.cpp), the profile
-// menu and preview (profilemenu.cpp) and the frame controls (frame.cpp).
+// grouped by the controls it belongs to, each group with its own header for
+// what the others use of it: the input rows, toggle and result block
+// (inputrows.cpp), the material list (materiallist.cpp), the profile menu
+// and preview (profilemenu.cpp), the standard sizes (sizepicker.cpp), the
+// frame controls and the window's place (frame.cpp), the keys (keys.cpp),
+// the context menus (menus.cpp) and the order's list (orderlink.cpp).
 #pragma once
 
-#include "calculator.h"
 #include "catalogue.h"
 #include "controls.h"
-#include "standards.h"
+#include "result.h"
 
 #include <array>
 #include <string>
 
 class TForm2;
+namespace ui {
+class OrderWindow;
+}
 
 class TForm1 : public QWidget {
 public:
@@ -87,6 +102,12 @@ public:
     ui::Panel *Panel4 = nullptr;   // size list
     ui::Label *Label37 = nullptr;  // the search typed into the list
 
+    // The order (orderlink.cpp): the words under the result that add the
+    // calculation to the list, and the line under them that tells what the
+    // list holds (or why nothing was added) and opens it.
+    ui::Label *Label38 = nullptr;
+    ui::Label *Label39 = nullptr;
+
     // Start-up.
     void FormCreate();
     void FormShow();
@@ -97,7 +118,8 @@ public:
 
     // The calculation.
     void EditCalcChange(ui::Edit *Sender);
-    void Calculate(metal::ProfileKind id);
+    // Shows the result of the choices and the fields, if they make one.
+    void Calculate();
 
     // Frame controls.
     void Image1MouseDown(ui::Control *Sender, Qt::MouseButton Button, QPoint pos);
@@ -111,12 +133,17 @@ public:
     void Image10MouseLeave(ui::Control *Sender);
     void Image9Click(ui::Control *Sender);
 
-    // The three choices, each changed only here: the setter changes it,
+    // The four choices, each changed only here: the setter changes it,
     // lays out again what depends on it and tells screen readers. The
-    // menu, the list, the toggle and the keys all call them.
+    // menu, the lists, the toggle and the keys all call them. A chosen
+    // size writes its dimensions into the kind's fields and computes; an
+    // empty one leaves the fields as they are (sizepicker.cpp).
     void SetKind(metal::ProfileKind kind);
     void SetMaterial(metal::MaterialId material);
     void SetMassMode(bool mass);
+    void SetSize(metal::ChosenSize size);
+    // The four as they stand.
+    metal::Choices CurrentChoices() const;
 
     // Profile menu and preview. The menu's items from the top, the item of
     // kind k at k - 1.
@@ -165,8 +192,22 @@ public:
     void SizeBoxClick(ui::Control *Sender);
     void ShowSizeBox(metal::ProfileKind id);
 
+    // The order. AddToList adds the calculation shown to the list, or says
+    // why it adds nothing (an error or a zero result); OpenList shows the
+    // list with the focus in it. The list window is made the first time
+    // either needs it. MayClose asks, when the list holds positions,
+    // whether to close and lose them or to stay.
+    void AddToList();
+    void OpenList();
+    bool MayClose();
+    void Label38Click(ui::Control *Sender);
+    void Label39Click(ui::Control *Sender);
+
 protected:
     void showEvent(QShowEvent *event) override;
+    // Closing the window asks first when the list holds positions, and
+    // closes the list with it.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // Makes every control of the layout table (layout.cpp).
@@ -179,6 +220,11 @@ private:
 
     std::string groupSeparator_;  // of the user's locale, read once at start-up
     bool shown_ = false;
+
+    // The list window, and the line under the result that tells of it.
+    ui::OrderWindow &List();
+    void ShowListState(const QString &refusal = {});
+    ui::OrderWindow *orderWindow_ = nullptr;  // made when first needed
 };
 
 // Global references, set before each window's FormCreate runs.
@@ -191,56 +237,12 @@ extern std::array<QWidget *, 10> InputSlots;
 ui::Edit *InputEdit(int row);
 ui::Label *InputCaption(int row);
 
-// The state of the whole run.
+// The state of the whole run: the four choices, and whether a change of a
+// field computes.
 extern metal::ProfileKind CurrentKind;     // written only by SetKind
 extern metal::MaterialId CurrentMaterial;  // written only by SetMaterial
 extern bool MassMode;                      // written only by SetMassMode
-extern bool RecalcEnabled;                 // False only while ResetInputs rewrites the fields
-// The standard size whose dimensions the fields hold, and its standard;
-// nullptr while the kind's own formula makes the result. Written only by
-// the size list and by leaving the size.
-extern const metal::Standard *CurrentStandard;
-extern const metal::StandardSize *CurrentSize;
-
-// Appends the unit of the current mode and kind to the result; the result
-// turns black.
-void AppendResultUnit();
-
-// Sets every input field to "0" with no calculation on the way.
-void ResetInputs();
-
-// The material list from the keyboard: opened with the material in the box
-// highlighted, the highlight moved up (-1) or down (1), the highlighted
-// material chosen.
-void OpenMaterialListByKey();
-void MoveMaterialHighlight(int step);
-void ChooseHighlightedMaterial();
-
-// Closes the drop-down lists: the material list and the size list.
-void CloseDropDowns();
-void CloseSizeList();
-// The result as shown, to the clipboard; and the whole calculation on one
-// line: the kind (and the standard size), each row with its caption, the
-// material and the result.
-void CopyResult();
-QString CalculationText();
-
-// What screen readers hear of the size box at start.
-void SetUpSizeBox(TForm1 *form);
-
-// Returns to the kind's own formula: the fields no longer hold a standard
-// size as it was chosen.
-void LeaveStandardSize();
-// Whether an edit of the field leaves the chosen standard size: it no
-// longer holds what the size wrote into it.
-bool EditLeavesSize(const ui::Edit *field);
-// The rule of the result, after the size or the material changed.
-void ShowSizeRule();
-
-// Where the window opens on a screen: centred in the area the desktop
-// leaves free, or at its top-left corner when the window does not fit.
-QPoint PlaceOnScreen(QSize window, const QRect &available);
-
-// Whether the desktop blends windows with what lies beneath them: on
-// Wayland always, on X11 when a compositing manager runs.
-bool DesktopComposites();
+extern metal::ChosenSize CurrentSize;      // written only by SetSize; empty: the kind's formula
+// False only while the window itself rewrites the fields (ResetInputs, and
+// SetSize writing a size's dimensions): their changes compute nothing.
+extern bool RecalcEnabled;

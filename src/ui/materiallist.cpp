@@ -1,7 +1,10 @@
 // The material box and its drop-down list of the eleven materials.
+#include "materiallist.h"
+
 #include "accessibility.h"
 #include "design.h"
 #include "mainunit.h"
+#include "sizepicker.h"
 
 #include <algorithm>
 
@@ -40,12 +43,17 @@ void MoveMaterialHighlight(int step)
         for (const ui::Label *item : items)
             if (!item->isTransparent() && item->backgroundColor() == QColor(design::kListHover))
                 highlighted = item->Tag;
+    const int from = highlighted;
     highlighted = std::clamp(highlighted + step, 1, kMaterialCount);
     for (ui::Label *item : items) {
-        if (item->Tag == highlighted)
+        if (item->Tag == highlighted) {
             form.LabelComboMouseEnter(item);
-        else
+            // Heard where it lands, not again at either end of the list.
+            if (step == 0 || highlighted != from)
+                ui::Announce(form.Label1, item->shownText().simplified());
+        } else {
             form.LabelComboMouseLeave(item);
+        }
     }
 }
 

@@ -1,9 +1,12 @@
 // The two context menus: the result's, which copies the result or the
-// whole calculation, and the window's, on its title band, which keeps the
+// whole calculation or adds it to the list, and the window's, on its title band, which keeps the
 // window above the others. Made when first asked for: nothing of them is
 // built at start.
+#include "menus.h"
+
 #include "design.h"
 #include "mainunit.h"
+#include "materiallist.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,6 +42,7 @@ QMenu *ResultMenu()
         menu->addAction(QStringLiteral("Копировать"), [] { CopyResult(); });
         menu->addAction(QStringLiteral("Копировать расчёт"),
                         [] { QGuiApplication::clipboard()->setText(CalculationText()); });
+        menu->addAction(QStringLiteral("Добавить в список"), [] { Form1->AddToList(); });
     }
     return menu;
 }
@@ -73,8 +77,8 @@ QString CalculationText()
     const KindInfo &kind = Kind(CurrentKind);
     QString text = QString::fromUtf8(kind.menuCaption).trimmed();
     if (CurrentSize)
-        text += u' ' + QString::fromUtf8(CurrentSize->designation()) + QStringLiteral(", ") +
-                QString::fromUtf8(CurrentStandard->number);
+        text += u' ' + QString::fromUtf8(CurrentSize.size->designation()) + QStringLiteral(", ") +
+                QString::fromUtf8(CurrentSize.standard->number);
     QStringList parts;
     for (int row = kind.firstRow; row <= kind.quantityRow; ++row) {
         const QString caption = QString::fromUtf8(FieldCaption(kind, row, MassMode));

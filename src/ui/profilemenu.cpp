@@ -1,7 +1,9 @@
 // The profile menu at the left, and the photo preview beside it.
 #include "accessibility.h"
 #include "design.h"
+#include "inputrows.h"
 #include "mainunit.h"
+#include "materiallist.h"
 #include "picunit.h"
 
 using namespace metal;
@@ -48,7 +50,7 @@ void TForm1::SetKind(ProfileKind kind)
     setLogo(kind);
     SetEdits(kind);
     // Another kind starts from its own formula.
-    LeaveStandardSize();
+    SetSize({});
     ShowSizeBox(kind);
     Label32->setCaption(design::ZeroResult());
     AppendResultUnit();

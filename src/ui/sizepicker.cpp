@@ -1,11 +1,15 @@
 // The standard sizes of the kind: the size box under the kind's title, its
 // drop-down list, and the line under the box that names the rule of the
 // result. Choosing a size writes its dimensions into the kind's fields and
-// makes the result the standard's theoretical mass; editing a field the
-// size wrote, or choosing another kind, returns to the kind's formula.
+// makes the result the standard's theoretical mass; the user's editing a
+// field the size wrote, or choosing another kind, returns to the kind's
+// formula.
+#include "sizepicker.h"
+
 #include "accessibility.h"
 #include "design.h"
 #include "mainunit.h"
+#include "materiallist.h"
 
 #include <QAbstractListModel>
 #include <QKeyEvent>
@@ -15,14 +19,26 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
+#include <bitset>
 #include <vector>
 
 using namespace metal;
 
-const Standard *CurrentStandard = nullptr;
-const StandardSize *CurrentSize = nullptr;
+ChosenSize CurrentSize;
 
 namespace {
+
+// The rows the user has edited since the chosen size wrote them.
+std::bitset<kRowCount> EditedRows;
+
+// Whether the chosen size wrote the row: one of the kind's dimensions that
+// its standard gives.
+bool SizeWrote(int row)
+{
+    const KindInfo &kind = Kind(CurrentKind);
+    return CurrentSize && row >= kind.firstRow && row < kind.quantityRow &&
+           GeometryOfRow(CurrentSize.standard->section, row) >= 0;
+}
 
 // The list, below the line that shows the search typed so far.
 constexpr QRect kListPlace{2, 26, 246, 204};
@@ -169,7 +185,7 @@ public:
         refill();
         // The chosen size, if any, is where the highlight starts.
         for (int row = 0; row < model_.rowCount({}); ++row)
-            if (CurrentSize && model_.entry(model_.index(row)).size == CurrentSize)
+            if (CurrentSize.size && model_.entry(model_.index(row)).size == CurrentSize.size)
                 highlight(model_.index(row));
         scrollTo(currentIndex(), PositionAtCenter);
     }
@@ -266,34 +282,14 @@ void OpenSizeList()
     list->setFocus(Qt::PopupFocusReason);
 }
 
-void ShowSizeChoice()
-{
-    TForm1 &form = *Form1;
-    form.Label35->setCaption(QStringLiteral("  ") +
-                             (CurrentSize ? QString::fromUtf8(CurrentSize->designation()) : design::NoSizeText()));
-    form.Image14->setSpokenDescription(CurrentSize ? QString::fromUtf8(CurrentSize->designation())
-                                                   : design::NoSizeText());
-    ShowSizeRule();
-}
-
 void ChooseSize(const SizeModel::Entry &entry)
 {
-    TForm1 &form = *Form1;
-    CurrentStandard = entry.standard;
-    CurrentSize = entry.size;
-    const KindInfo &kind = Kind(CurrentKind);
-    ui::Edit *quantity = InputEdit(kind.quantityRow);
-    // The quantity is typed next; the fields take the size's dimensions
-    // with no calculation on the way, then one.
-    FocusBeforeList = quantity;
+    // The quantity is typed next. The focus goes there first, before the
+    // size is chosen: a field it leaves may change on the way (one emptied
+    // as it was entered takes its "0" back), which is no edit of the size.
+    FocusBeforeList = InputEdit(Kind(CurrentKind).quantityRow);
     CloseSizeList();
-    RecalcEnabled = false;
-    for (int row = kind.firstRow; row <= kind.quantityRow; ++row)
-        if (const int g = GeometryOfRow(entry.standard->section, row); g >= 0)
-            InputEdit(row)->setText(QString::fromStdString(DimensionText(entry.size->geometry[std::size_t(g)])));
-    RecalcEnabled = true;
-    ShowSizeChoice();
-    form.EditCalcChange(quantity);
+    Form1->SetSize({entry.standard, entry.size});
 }
 
 }  // namespace
@@ -312,7 +308,18 @@ void CloseSizeList()
     form.Panel4->hide();
 }
 
-void SetUpSizeBox(TForm1 *form) { form->Image14->setSpokenDescription(design::NoSizeText()); }
+void SetUpSizeBox(TForm1 *form)
+{
+    form->Image14->setSpokenDescription(design::NoSizeText());
+    // An edit of the user's, not the window's own rewriting of a field
+    // (entering one that holds "0", leaving one empty), takes a field from
+    // the size it held. Qt tells of it before the change that computes.
+    for (int row = 0; row < kRowCount; ++row)
+        QObject::connect(InputEdit(row), &QLineEdit::textEdited, form, [row] {
+            if (SizeWrote(row))
+                EditedRows.set(std::size_t(row));
+        });
+}
 
 void TForm1::SizeBoxClick(ui::Control *)
 {
@@ -329,26 +336,35 @@ void TForm1::ShowSizeBox(ProfileKind id)
     Label35->setVisible(sized);
 }
 
-void LeaveStandardSize()
+void TForm1::SetSize(ChosenSize size)
 {
-    if (!CurrentSize)
-        return;
-    CurrentSize = nullptr;
-    CurrentStandard = nullptr;
-    ShowSizeChoice();
+    CurrentSize = size;
+    EditedRows.reset();
+    const KindInfo &kind = Kind(CurrentKind);
+    if (size) {
+        // The fields take the size's dimensions with no calculation on the
+        // way.
+        RecalcEnabled = false;
+        for (int row = kind.firstRow; row < kind.quantityRow; ++row)
+            if (const int g = GeometryOfRow(size.standard->section, row); g >= 0)
+                InputEdit(row)->setText(QString::fromStdString(DimensionText(size.size->geometry[std::size_t(g)])));
+        RecalcEnabled = true;
+    }
+    const QString shown = size ? QString::fromUtf8(size.size->designation()) : design::NoSizeText();
+    Label35->setCaption(QStringLiteral("  ") + shown);
+    Image14->setSpokenDescription(shown);
+    ShowSizeRule();
+    // Then the result of the size; an empty one leaves the fields and the
+    // result to what follows (an edit, another kind).
+    if (size)
+        Calculate();
 }
 
 bool EditLeavesSize(const ui::Edit *field)
 {
-    if (!CurrentSize)
-        return false;
-    const KindInfo &kind = Kind(CurrentKind);
-    for (int row = kind.firstRow; row < kind.quantityRow; ++row)
-        if (InputEdit(row) == field) {
-            const int g = GeometryOfRow(CurrentStandard->section, row);
-            return g >= 0 &&
-                   field->text() != QString::fromStdString(DimensionText(CurrentSize->geometry[std::size_t(g)]));
-        }
+    for (int row = 0; row < kRowCount; ++row)
+        if (InputEdit(row) == field)
+            return EditedRows[std::size_t(row)] && !field->text().isEmpty();
     return false;
 }
 
@@ -360,13 +376,14 @@ void ShowSizeRule()
         rule->setCaption(QString());
         return;
     }
-    const QString standard = QString::fromUtf8(CurrentStandard->number) + QStringLiteral(" · ");
-    // A sheet's standard gives its thickness; its formula the result.
-    if (CurrentStandard->section == Section::SheetThickness)
-        rule->setCaption(standard + QStringLiteral("толщина ") + QString::fromUtf8(CurrentSize->designation()) +
-                         QStringLiteral(" мм"));
-    else
-        rule->setCaption(standard + QString::fromStdString(StandardMassText(*CurrentSize, CurrentMaterial)) +
+    const StandardSize &size = *CurrentSize.size;
+    const QString standard = QString::fromUtf8(CurrentSize.standard->number) + QStringLiteral(" · ");
+    // A size whose standard gives no mass gives the thickness.
+    if (UsesStandardMass(Form1->CurrentChoices()))
+        rule->setCaption(standard + QString::fromStdString(StandardMassText(size, CurrentMaterial)) +
                          QStringLiteral(" кг/м"));
+    else
+        rule->setCaption(standard + QStringLiteral("толщина ") + QString::fromUtf8(size.designation()) +
+                         QStringLiteral(" мм"));
     rule->show();
 }

@@ -3,16 +3,12 @@
 // their captions, the announcements of the result, and the places it
 // reports for each control.
 #include "controlspec.h"
+#include "listening.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
 #include <QTimer>
 #include <QtTest>
-// Qt passes accessibility events on only while its platform says that
-// assistive technology listens; offscreen, only its own tests say so.
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 namespace {
 
@@ -44,30 +40,6 @@ struct Outcome {
     QList<QUrl> opened;
     bool operator==(const Outcome &) const = default;
 };
-
-// Records what the window tells assistive technology, instead of a bridge.
-QList<std::pair<QAccessible::Event, QString>> g_events;
-void Record(QAccessibleEvent *event)
-{
-    QAccessibleInterface *iface = event->accessibleInterface();
-    g_events.append({event->type(), iface ? iface->text(QAccessible::Name) : QString()});
-}
-
-// Listens as assistive technology does, recording into g_events what the
-// window tells it, until the returned guard ends.
-auto Listen()
-{
-    g_events.clear();
-    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
-    if (!platform)
-        qFatal("the platform has no accessibility");
-    QAccessible::installUpdateHandler(Record);
-    platform->setActive(true);
-    return qScopeGuard([platform] {
-        platform->setActive(false);
-        QAccessible::installUpdateHandler(nullptr);
-    });
-}
 
 }  // namespace
 
@@ -131,6 +103,7 @@ void AccessibilityTest::controlsAreNamedByWhatTheyShow_data()
     row("Label11", QAccessible::MenuItem, "    Балка", true);
     row("Image14", QAccessible::ButtonDropDown, "Типоразмер", true);
     row("Label35", QAccessible::ButtonDropDown, "  по размерам", true);
+    row("Label38", QAccessible::PushButton, "Добавить в список", true);
     row("Panel1", QAccessible::List, "", false);
     row("Label21", QAccessible::ListItem, " Углеродная сталь", true);
     row("Label30", QAccessible::ListItem, " Свинец", true);
@@ -360,6 +333,23 @@ void AccessibilityTest::changesAreAnnounced()
     QVERIFY(g_events.contains(std::pair{QAccessible::NameChanged, QStringLiteral("Масса, кг")}));
     QVERIFY(g_events.contains(std::pair{QAccessible::StateChanged, QStringLiteral("Длина")}));
     QTRY_VERIFY(g_events.contains(std::pair{QAccessible::ObjectShow, QStringLiteral("Итого длина: 0.00 м")}));
+
+    // The material list's highlight is heard where the keys move it, though
+    // the focus stays in its field, and a material as it is chosen.
+    g_events.clear();
+    const auto heard = [](const char *text) {
+        return int(g_events.count(std::pair{QAccessible::ObjectShow, QString::fromUtf8(text)}));
+    };
+    calc.key(Qt::Key_F4);
+    QTRY_COMPARE(heard("Углеродная сталь"), 1);
+    calc.key(Qt::Key_Up);  // already the first: nothing new to hear
+    calc.key(Qt::Key_Down);
+    QTRY_COMPARE(heard("Нержавеющая сталь"), 1);
+    calc.key(Qt::Key_Return);
+    QTRY_COMPARE(heard("Нержавеющая сталь"), 2);
+    calc.chooseMaterial(metal::mtAluminium);
+    QTRY_COMPARE(heard("Аллюминий"), 1);
+    QCOMPARE(heard("Углеродная сталь"), 1);
 }
 
 void AccessibilityTest::focusIsToldBeforeTheFieldEmpties()

@@ -188,7 +188,8 @@ void KeysTest::resultMenuIsReachable()
     QStringList texts;
     for (const QAction *action : menu->actions())
         texts.append(action->text());
-    QCOMPARE(texts, (QStringList{QStringLiteral("Копировать"), QStringLiteral("Копировать расчёт")}));
+    QCOMPARE(texts, (QStringList{QStringLiteral("Копировать"), QStringLiteral("Копировать расчёт"),
+                                 QStringLiteral("Добавить в список")}));
     menu->actions().at(0)->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("4.6 кг"));
     menu->hide();

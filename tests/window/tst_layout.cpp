@@ -185,6 +185,8 @@ void LayoutTest::textsAndPointers_data()
     QTest::newRow("Label18") << QStringLiteral("Итого вес:") << arrow;
     QTest::newRow("Label32") << QStringLiteral("0.00 кг  ") << arrow;
     QTest::newRow("Label34") << QStringLiteral("2009-%1").arg(QDate::currentDate().year()) << arrow;
+    QTest::newRow("Label38") << QStringLiteral("Добавить в список") << hand;
+    QTest::newRow("Label39") << QString("") << hand;  // until the list is used
     QTest::newRow("Image8") << none << hand;
     QTest::newRow("Image9") << none << hand;
     QTest::newRow("Image10") << none << hand;

@@ -3,6 +3,7 @@
 // the locale's own sign, and the footer's year in four digits. This suite is
 // registered under C.UTF-8, ru_RU, en_US and de_DE; every other window suite
 // runs under C.UTF-8 alone.
+#include "orderwindow.h"
 #include "windowfixture.h"
 
 #include <QDate>
@@ -37,6 +38,7 @@ private slots:
     void groupedWorkedResults();
     void pointIsTheDecimalSeparatorInEveryLocale();
     void footerShowsTheYear();
+    void theListGroupsAsTheResultDoes();
 
 private:
     // The groups of a number joined by the locale's separator.
@@ -189,6 +191,29 @@ void LocaleFormatsTest::footerShowsTheYear()
     const QImage shot = calc.grab();
     QVERIFY2(HasPixel(shot, label->geometry(), QColor(115, 115, 115)), "the year is drawn in grey");
     QVERIFY(!HasPixel(shot, QRect(label->geometry().right() + 1, 546, 4, 18), QColor(115, 115, 115)));
+}
+
+// The list writes its numbers as the result does, and its line under the
+// result too: the pipe 57 × 3.5, 1000 m, 4 647.3 kg, at 85 000 ₽/т.
+void LocaleFormatsTest::theListGroupsAsTheResultDoes()
+{
+    Window calc;
+    calc.fill(1, QStringLiteral("57"));
+    calc.fill(2, QStringLiteral("3.5"));
+    calc.fill(3, QStringLiteral("1000"));
+    calc.key(Qt::Key_Insert);
+    ui::OrderWindow *list = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *made = qobject_cast<ui::OrderWindow *>(window))
+            list = made;
+    QVERIFY(list);
+    ui::OrderModel &model = list->model();
+    QVERIFY(model.setData(model.index(0, ui::OrderModel::Price), QStringLiteral("85000"), Qt::EditRole));
+    QCOMPARE(model.index(0, ui::OrderModel::Mass).data().toString(), grouped({"4", "647.3"}));
+    QCOMPARE(model.index(0, ui::OrderModel::Price).data().toString(), grouped({"85", "000.00"}));
+    // 4.6473 t × 85 000 = 395 020.50.
+    QCOMPARE(model.index(0, ui::OrderModel::Cost).data().toString(), grouped({"395", "020.50"}));
+    QCOMPARE(calc.find<ui::Label>("Label39")->caption(), QStringLiteral("В списке 1 · 4.65 т"));
 }
 
 QTEST_MAIN(LocaleFormatsTest)

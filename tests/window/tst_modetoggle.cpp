@@ -2,6 +2,7 @@
 // what happens to the quantity field, its caption, the focus and the result,
 // and which parts of the toggle react at all.
 #include "choices.h"
+#include "inputrows.h"
 #include "windowfixture.h"
 
 #include <QtTest>

@@ -32,6 +32,8 @@ private:
 private slots:
     void choiceGivesTheStandardsMass_data();
     void choiceGivesTheStandardsMass();
+    void choiceFromAFieldKeepsTheSize_data();
+    void choiceFromAFieldKeepsTheSize();
     void editingAFieldLeavesTheSize();
     void materialAndModeKeepTheSize();
     void sheetThicknessOnlyFillsItsField();
@@ -98,6 +100,85 @@ void StandardSizesTest::choiceGivesTheStandardsMass()
     QCOMPARE(Shown(calc.find<ui::Label>("Label36")), rule);
 }
 
+// The focus in the kind's first field, emptied as it is entered or holding
+// a typed value, while the size is chosen by the keys or by the pointer:
+// the fields take the size, the box and the line name it and the result is
+// the standard's mass.
+void StandardSizesTest::choiceFromAFieldKeepsTheSize_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("typed");  // into the first field, after entering it
+    QTest::addColumn<bool>("byClick");   // the box and the item clicked, or F3 and Enter
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("rule");
+    // The beam's formula would give 20.8 kg for No. 20 and the tube's 8.9
+    // kg for 60×40×3.
+    struct Case {
+        const char *name;
+        ProfileKind kind;
+        const char *search, *size, *quantity, *result, *rule;
+    };
+    static constexpr Case kCases[] = {
+        {"beam No. 20", pkBeam, "20", "20", "1", "21.0 кг  ", "ГОСТ 8239-89 · 21.00 кг/м"},
+        {"tube 60×40×3", pkProfilePipe, "60x40x3", "60×40×3", "2", "8.5 кг  ", "ГОСТ 30245-2003 · 4.25 кг/м"},
+    };
+    for (const Case &c : kCases)
+        for (const bool byClick : {false, true})
+            for (const char *typed : {"", "150"})
+                QTest::addRow("%s, %s, %s", c.name, byClick ? "clicked" : "Enter",
+                              *typed ? "value typed" : "field emptied")
+                    << int(c.kind) << QString::fromLatin1(typed) << byClick << QString::fromUtf8(c.search)
+                    << QString::fromUtf8(c.size) << QString::fromUtf8(c.quantity) << QString::fromUtf8(c.result)
+                    << QString::fromUtf8(c.rule);
+}
+
+void StandardSizesTest::choiceFromAFieldKeepsTheSize()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, typed);
+    QFETCH(bool, byClick);
+    QFETCH(QString, search);
+    QFETCH(QString, size);
+    QFETCH(QString, quantity);
+    QFETCH(QString, result);
+    QFETCH(QString, rule);
+
+    Calculator calc;
+    calc.selectKind(kind);
+    const KindInfo &info = Kind(ProfileKind(kind));
+    ui::Edit *first = calc.row(info.firstRow);
+    calc.click(first);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(calc.focus(), first);
+    QCOMPARE(first->text(), QString());  // entering a field that holds "0" empties it
+    calc.type(typed);
+    if (byClick) {
+        calc.click(calc.find("Label35"));
+        calc.type(search);
+        auto *list = calc.find("Panel4")->findChild<QListView *>();
+        QVERIFY(list && list->isVisible());
+        QModelIndex item;
+        for (int r = 0; r < list->model()->rowCount() && !item.isValid(); ++r)
+            if (list->model()->index(r, 0).data().toString() == size)
+                item = list->model()->index(r, 0);
+        QVERIFY(item.isValid());
+        calc.click(list->viewport()->mapTo(&calc.form(), list->visualRect(item).center()));
+        QVERIFY(!calc.find("Panel4")->isVisible());
+    } else {
+        chooseByKeys(calc, search);
+    }
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(calc.focus(), calc.row(info.quantityRow));
+    calc.type(quantity);
+    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  ") + size);
+    QCOMPARE(QAccessible::queryAccessibleInterface(calc.find("Image14"))->text(QAccessible::Description), size);
+    QCOMPARE(Shown(calc.find<ui::Label>("Label36")), rule);
+    QCOMPARE(calc.result()->caption(), result);
+}
+
 void StandardSizesTest::editingAFieldLeavesTheSize()
 {
     Calculator calc;
@@ -105,8 +186,14 @@ void StandardSizesTest::editingAFieldLeavesTheSize()
     chooseByKeys(calc, QStringLiteral("20б1"));
     calc.type(QStringLiteral("1"));
     QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  20Б1"));
+    // An emptied field is no value yet: the size stays until one is typed.
+    calc.click(calc.row(2));
+    calc.typeScript(QStringLiteral("{End}{Shift+Home}{Backspace}"));
+    QCOMPARE(calc.row(2)->text(), QString());
+    QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  20Б1"));
+    QCOMPARE(calc.result()->caption(), QStringLiteral("22.4 кг  "));
     // The web of GOST 8239's No. 20 by the beam's formula at 7.9 g/cm³.
-    calc.replaceText(calc.row(2), QStringLiteral("5.2"));
+    calc.type(QStringLiteral("5.2"));
     QCOMPARE(calc.find<ui::Label>("Label35")->caption(), QStringLiteral("  по размерам"));
     QCOMPARE(Shown(calc.find<ui::Label>("Label36")), QString());
     QCOMPARE(calc.result()->caption(), QStringLiteral("20.9 кг  "));

@@ -182,6 +182,13 @@ void Monkey::act()
     }
     // What the events posted: repaints, deferred deletions, timers due.
     QCoreApplication::processEvents();
+    // The list is a window of its own and the monkey's events are the
+    // calculator's: a list that an event showed is closed again.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->objectName() == QLatin1String("OrderWindow")) {
+            window->close();
+            calc_.form().activateWindow();
+        }
 }
 
 QWidget *Monkey::someControl()

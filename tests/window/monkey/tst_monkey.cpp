@@ -117,10 +117,8 @@ QString Broken(const Calculator &calc, QSize size, Met &met)
     }
 
     // When the fields on screen make a result, it is the one shown, for
-    // the material in the box.
-    const QString quantity = calc.row(info.quantityRow)->text();
-    if (quantity.isEmpty() || quantity == QLatin1String("0"))
-        return {};
+    // the material in the box and the size the box names under the
+    // standard the line names (by the core's one rule).
     const QString box = Read(calc.find<ui::Label>("Label1")->caption());
     const MaterialInfo *material = nullptr;
     for (const MaterialInfo &m : kMaterials)
@@ -128,30 +126,31 @@ QString Broken(const Calculator &calc, QSize size, Met &met)
             material = &m;
     if (!material)
         return QStringLiteral("the material box reads \"%1\"").arg(box);
-    met.materials.insert(box);
-    QString expected;
-    // A standard size named in the size box makes the standard's mass; a
-    // sheet's thickness only fills its field.
     const QString designation = calc.find<ui::Label>("Label35")->caption().trimmed();
-    const StandardSize *standardSize = nullptr;
+    const auto *rule = calc.find<ui::Label>("Label36");
+    ChosenSize chosen;
     for (const Standard &standard : StandardsOf(kind))
         for (const SizeSeries &series : standard.series)
             for (const StandardSize &s : series.sizes)
-                if (!standardSize && kind != pkSheet && QString::fromUtf8(s.designation()) == designation)
-                    standardSize = &s;
-    try {
-        const double value =
-            standardSize ? CalculateStandardResult(*standardSize, material->id, quantity.toStdString(), massMode)
-                         : CalculateResult(kind, texts, material->density, massMode);
-        const ResultText text = FormatResult(value, QLocale::system().groupSeparator().toStdString());
-        expected = QString::fromStdString(ShownResult(text, massMode, kind));
-    } catch (const CalcError &) {
+                if (!chosen && rule->isVisibleTo(&calc.form()) &&
+                    rule->caption().startsWith(QString::fromUtf8(standard.number) + QStringLiteral(" · ")) &&
+                    QString::fromUtf8(s.designation()) == designation)
+                    chosen = {&standard, &s};
+    if (rule->isVisibleTo(&calc.form()) != bool(chosen))
+        return QStringLiteral("the box reads \"%1\" over the line \"%2\"").arg(designation, rule->caption());
+    const Choices choices{kind, material->id, massMode, chosen};
+    if (!QuantityGiven(choices, texts))
+        return {};
+    met.materials.insert(box);
+    const std::optional<ResultText> made =
+        ShownResultOf(choices, texts, QLocale::system().groupSeparator().toStdString());
+    if (!made)
         return {};  // the fields make no result: the last one stays
-    }
+    const QString expected = QString::fromStdString(made->text);
     if (shown != expected)
         return QStringLiteral("the result reads \"%1\", the fields make \"%2\"").arg(shown, expected);
     ++met.results;
-    met.sizes += standardSize != nullptr;
+    met.sizes += UsesStandardMass(choices);
     met.errors += shown == QString::fromUtf8(kErrorText);
     return {};
 }
