@@ -113,7 +113,7 @@ KINDS = [
                 'printed column has five misprints (21.3×2.8, 26.9×8, 165×14, 508×48, 508×50).'],
             PIPE, mass='formula', bracketed='bracketed', additions='gost_8732_78_additions.csv'))]),
         Standard('ГОСТ 3262-75', 'Pipe', 'Exact', [
-            ('водогазопроводные лёгкие', Table(
+            ('ВГП лёгкие', Table(
                 'gost_3262_75_water_gas_pipe.csv', 'gost_3262_75_light', [
                     'ГОСТ 3262-75 «Трубы стальные водогазопроводные. Технические условия», Table 1, light',
                     'series: nominal bore, outer diameter, wall and mass as two independent copies print',
@@ -121,11 +121,11 @@ KINDS = [
                     'faults of the copies resolved by the geometry (ADDITIONS.md). Every mass is within',
                     'rounding of 0.0246615·t·(D−t). Geometry: D, t; the designation Ду × t (D).'],
                 PIPE, keep=water_gas_series('лёгкая'), designation=nominal_bore, mass_decimals=2)),
-            ('водогазопроводные обыкновенные', Table(
+            ('ВГП обыкновенные', Table(
                 'gost_3262_75_water_gas_pipe.csv', 'gost_3262_75_ordinary', [
                     'ГОСТ 3262-75, ordinary series; sources as for the light one.'],
                 PIPE, keep=water_gas_series('обыкновенная'), designation=nominal_bore, mass_decimals=2)),
-            ('водогазопроводные усиленные', Table(
+            ('ВГП усиленные', Table(
                 'gost_3262_75_water_gas_pipe.csv', 'gost_3262_75_reinforced', [
                     'ГОСТ 3262-75, reinforced series; sources as for the light one.'],
                 PIPE, keep=water_gas_series('усиленная'), designation=nominal_bore, mass_decimals=2)),
@@ -154,7 +154,7 @@ KINDS = [
                     'the last digit of area and mass rather than rounding it, and these are its printed values.',
                     'Geometry: H, B, t, R (outer corner), r (inner corner).'],
                 HOLLOW, keep=listed, bracketed='bracketed')),
-            ('квадратные, специальные размеры', Table(
+            ('специальные размеры', Table(
                 'gost_8639_82_square_tube.csv', 'gost_8639_82_special', [
                     'ГОСТ 8639-82, the special sizes (by agreement); 40×40×2, printed here again, is listed once,',
                     'among the others. Sources as for the list of sizes.'],
@@ -167,7 +167,7 @@ KINDS = [
                     'value read on the scanned standard; corners as in ГОСТ 8639-82 (R = 1.5 s, r = 0.5 s);',
                     'the sizes it brackets (42) are not for new designs. Geometry: H, B, t, R, r.'],
                 HOLLOW, keep=listed, bracketed='bracketed')),
-            ('прямоугольные, специальные размеры', Table(
+            ('специальные размеры', Table(
                 'gost_8645_68_rect_tube.csv', 'gost_8645_68_special', [
                     'ГОСТ 8645-68, the special sizes (by agreement); sources as for the list of sizes.'],
                 HOLLOW, keep=special, bracketed='bracketed')),
