@@ -1,15 +1,20 @@
 // The real window on the offscreen platform: how long a typed digit takes to
 // reach the result label, and how long the two windows take to be created
-// and the main one to be shown; the list window with 1,000 positions.
+// and the main one to be shown; the list window with 1,000 positions; the
+// list's files and exports.
 #include "application.h"
 #include "mainunit.h"
+#include "orderexport.h"
+#include "orderpositions.h"
 #include "orderwindow.h"
 #include "picunit.h"
 #include "windowfixture.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -239,6 +244,70 @@ void EditPriceInThousandUntilPainted(benchmark::State &state)
     }
 }
 BENCHMARK(EditPriceInThousandUntilPainted)->Unit(benchmark::kMicrosecond);
+
+// The list's files: saving and opening 10,000 positions (the file written
+// whole and read back, the table reset), the .xlsx workbook of 10,000 (the
+// export module loaded before the timing) and the PDF of 1,000.
+std::unique_ptr<ui::OrderWindow> ListOf(int positions)
+{
+    auto window = std::make_unique<ui::OrderWindow>("\u00A0", nullptr);
+    const std::vector<metal::Position> four = FourPositions();
+    for (int i = 0; i < positions; ++i)
+        window->model().Append(four[static_cast<std::size_t>(i) % four.size()]);
+    return window;
+}
+
+void SaveTenThousand(benchmark::State &state)
+{
+    const auto window = ListOf(10000);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("список.csv"));
+    for (auto _ : state)
+        if (!window->files().SaveTo(path)) {
+            state.SkipWithError("not saved");
+            break;
+        }
+    state.SetLabel(QString::number(QFileInfo(path).size() / 1024).toStdString() + " KiB");
+}
+BENCHMARK(SaveTenThousand)->Unit(benchmark::kMillisecond);
+
+void OpenTenThousand(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("список.csv"));
+    ListOf(10000)->files().SaveTo(path);
+    const auto window = ListOf(0);
+    for (auto _ : state)
+        if (!window->files().OpenFrom(path) || window->model().rowCount() != 10000) {
+            state.SkipWithError("not opened");
+            break;
+        }
+}
+BENCHMARK(OpenTenThousand)->Unit(benchmark::kMillisecond);
+
+void XlsxOfTenThousand(benchmark::State &state)
+{
+    const auto window = ListOf(10000);
+    QString error;
+    ui::exporting::XlsxOf(ListOf(1)->model(), &error);  // loads the module
+    QByteArray xlsx;
+    for (auto _ : state)
+        xlsx = ui::exporting::XlsxOf(window->model(), &error);
+    if (xlsx.isEmpty())
+        state.SkipWithError(error.toStdString().c_str());
+    state.SetLabel(std::to_string(xlsx.size() / 1024) + " KiB");
+}
+BENCHMARK(XlsxOfTenThousand)->Unit(benchmark::kMillisecond);
+
+void PdfOfThousand(benchmark::State &state)
+{
+    const auto window = ListOf(1000);
+    QByteArray pdf;
+    for (auto _ : state)
+        pdf = ui::exporting::SpecificationPdf(window->model());
+    state.SetLabel(std::to_string(pdf.size() / 1024) + " KiB");
+}
+BENCHMARK(PdfOfThousand)->Unit(benchmark::kMillisecond);
 
 // The offscreen platform cannot shape the window and says so each time a
 // window is created; nothing else is kept from the output.

@@ -74,13 +74,13 @@ Decimal PricedQuantity(const Position &position, const PositionFigures &figures)
     throw OrderError(kNoSuchPrice);
 }
 
+}  // namespace
+
 std::string_view KindName(ProfileKind kind)
 {
     std::string_view caption = Kind(kind).menuCaption;
     return caption.substr(caption.find_first_not_of(' '));
 }
-
-}  // namespace
 
 std::string_view PriceUnitText(PriceUnit unit)
 {

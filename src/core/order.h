@@ -90,6 +90,8 @@ Position PositionFrom(const Choices &choices, const FieldTexts &fields);
 // thickness), else the kind and its dimensions: "Труба 57×3.5", a sheet by
 // thickness × width × length.
 std::string PositionName(const Position &position);
+// "Балка", "Круг / Пруток".
+std::string_view KindName(ProfileKind kind);
 // "Углеродная сталь".
 std::string_view MaterialName(MaterialId material);
 

@@ -195,11 +195,13 @@ public:
     // The order. AddToList adds the calculation shown to the list, or says
     // why it adds nothing (an error or a zero result); OpenList shows the
     // list with the focus in it. The list window is made the first time
-    // either needs it. MayClose asks, when the list holds positions,
-    // whether to close and lose them or to stay.
+    // either needs it. MayClose asks, when the list has unsaved changes,
+    // whether to save them (Сохранить / Не сохранять / Отмена).
     void AddToList();
     void OpenList();
     bool MayClose();
+    // The list window, made the first time it is asked for.
+    ui::OrderWindow &List();
     void Label38Click(ui::Control *Sender);
     void Label39Click(ui::Control *Sender);
 
@@ -221,8 +223,7 @@ private:
     std::string groupSeparator_;  // of the user's locale, read once at start-up
     bool shown_ = false;
 
-    // The list window, and the line under the result that tells of it.
-    ui::OrderWindow &List();
+    // The line under the result that tells of the list.
     void ShowListState(const QString &refusal = {});
     ui::OrderWindow *orderWindow_ = nullptr;  // made when first needed
 };

@@ -1,7 +1,7 @@
 // The order from the calculator: the calculation shown added to the list
 // (Insert, the result's menu, the words under the result), the line under
 // them that tells what the list holds and opens it, and the question before
-// the program closes with positions in the list. The list window is made
+// the program closes with unsaved changes in the list (orderfiles.h). The list window is made
 // the first time one of them needs it: a calculator whose list is never
 // used builds none of it.
 #include "accessibility.h"
@@ -12,8 +12,6 @@
 #include "orderwindow.h"
 
 #include <QCloseEvent>
-#include <QMessageBox>
-#include <QPushButton>
 
 using namespace metal;
 
@@ -71,24 +69,7 @@ void TForm1::ShowListState(const QString &refusal)
     Label39->setVisible(!Label39->caption().isEmpty());
 }
 
-bool TForm1::MayClose()
-{
-    const int positions = orderWindow_ ? orderWindow_->model().rowCount() : 0;
-    if (positions == 0)
-        return true;
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Список"),
-                         QStringLiteral("В списке %1 поз. Список не сохраняется: при закрытии программы он будет "
-                                        "потерян.")
-                             .arg(positions),
-                         QMessageBox::NoButton, this);
-    question.setObjectName(QStringLiteral("CloseQuestion"));
-    QPushButton *close = question.addButton(QStringLiteral("Закрыть"), QMessageBox::DestructiveRole);
-    QPushButton *stay = question.addButton(QStringLiteral("Остаться"), QMessageBox::RejectRole);
-    question.setDefaultButton(stay);
-    question.setEscapeButton(stay);
-    question.exec();
-    return question.clickedButton() == close;
-}
+bool TForm1::MayClose() { return !orderWindow_ || orderWindow_->files().MayLeave(); }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {

@@ -182,6 +182,14 @@ void OrderModel::Append(Position position)
     emit totalsChanged();
 }
 
+void OrderModel::Load(Order order)
+{
+    beginResetModel();
+    order_ = std::move(order);
+    endResetModel();
+    emit totalsChanged();
+}
+
 void OrderModel::Remove(std::span<const std::size_t> rows)
 {
     if (rows.empty())
@@ -225,6 +233,16 @@ QStringList OrderModel::UnitTexts(ProfileKind kind)
         if (PriceUnitFits(kind, unit))
             texts.append(FromCore(PriceUnitText(unit)));
     return texts;
+}
+
+QStringList OrderModel::TotalRow(std::string_view groupSeparator) const
+{
+    QStringList cells(ColumnCount);
+    const OrderTotals &totals = order_.totals();
+    cells[Name] = QStringLiteral("Итого");
+    cells[Mass] = FromCore(MassText(totals.massTenths, groupSeparator));
+    cells[Cost] = FromCore(MoneyText(totals.cost, groupSeparator));
+    return cells;
 }
 
 QString OrderModel::TotalsText() const

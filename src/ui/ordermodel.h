@@ -34,6 +34,8 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
     void Append(metal::Position position);
+    // Puts another order, as read from a file, in the list's place.
+    void Load(metal::Order order);
     void Remove(std::span<const std::size_t> rows);
     // Returns the row the position went to, or -1 at an end.
     int Move(int row, int step);
@@ -45,6 +47,9 @@ public:
     static bool HoldsNumbers(int column);
     // The units a position's price can be given in, in kPriceUnits' order.
     static QStringList UnitTexts(metal::ProfileKind kind);
+    // The totals on a row of the table's columns: "Итого", and the mass and
+    // the cost under theirs, grouped by the separator.
+    QStringList TotalRow(std::string_view groupSeparator) const;
     // "Итого: 4 поз. · 747.5 кг (0.75 т) · 63 345.00 ₽".
     QString TotalsText() const;
 

@@ -1,14 +1,17 @@
 #include "orderwindow.h"
 
 #include "accessibility.h"
+#include "orderexport.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -117,18 +120,6 @@ QStringList HeaderCells(const OrderModel &model)
     return cells;
 }
 
-// The totals on a row of the table's columns: the mass and the cost under
-// theirs.
-QStringList TotalCells(const OrderModel &model)
-{
-    QStringList cells(OrderModel::ColumnCount);
-    const OrderTotals &totals = model.order().totals();
-    cells[OrderModel::Name] = QStringLiteral("Итого");
-    cells[OrderModel::Mass] = FromCore(MassText(totals.massTenths, ""));
-    cells[OrderModel::Cost] = FromCore(MoneyText(totals.cost, ""));
-    return cells;
-}
-
 // A row of the HTML table; a number carries its value as LibreOffice's own
 // tables do (sdval, in the language that writes it with a point: sdnum),
 // and as Excel's do (x:num), so that a spreadsheet under any locale, a
@@ -175,6 +166,8 @@ QRect PlaceBeside(const QRect &calculator, QSize wanted, const QRect &free)
 OrderWindow::OrderWindow(std::string groupSeparator, QWidget *beside)
     : QWidget(nullptr, Qt::Window), model_(new OrderModel(std::move(groupSeparator), this)),
       table_(new QTableView(this)), totals_(new QLabel(this)), message_(new QLabel(this)), buttons_(new QWidget(this)),
+      files_(new OrderFiles(this, {[this]() -> const Order & { return model_->order(); },
+                                   [this](Order order) { model_->Load(std::move(order)); }})),
       beside_(beside)
 {
     setObjectName(QStringLiteral("OrderWindow"));
@@ -182,7 +175,7 @@ OrderWindow::OrderWindow(std::string groupSeparator, QWidget *beside)
     // stays over the calculator; it goes with the calculator.
     if (beside)
         connect(beside, &QObject::destroyed, this, [this] { delete this; });
-    setWindowTitle(QStringLiteral("Список"));
+    ShowFileState();
     resize(kFirstSize);
 
     table_->setObjectName(QStringLiteral("OrderTable"));
@@ -222,6 +215,9 @@ OrderWindow::OrderWindow(std::string groupSeparator, QWidget *beside)
     row->addStretch();
 
     auto *layout = new QVBoxLayout(this);
+    auto *bar = new QMenuBar(this);
+    BuildFileMenu(bar);
+    layout->setMenuBar(bar);
     layout->addWidget(table_, 1);
     layout->addWidget(totals_);
     layout->addWidget(message_);
@@ -233,6 +229,10 @@ OrderWindow::OrderWindow(std::string groupSeparator, QWidget *beside)
         if (!adding_)
             Announce(totals_, totals_->text());
     });
+    // Every change of the list is one of the totals' or a move.
+    connect(model_, &OrderModel::totalsChanged, files_, &OrderFiles::Changed);
+    connect(model_, &QAbstractItemModel::rowsMoved, files_, &OrderFiles::Changed);
+    connect(files_, &OrderFiles::stateChanged, this, &OrderWindow::ShowFileState);
     connect(model_, &OrderModel::refused, this,
             [this](const QString &why) { ShowMessage(QStringLiteral("Не изменено: ") + why); });
 }
@@ -246,6 +246,38 @@ void OrderWindow::AddButton(const QString &text, const QKeySequence &key, void (
     button->setToolTip(text + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + u')');
     connect(button, &QPushButton::clicked, this, action);
     buttons_->layout()->addWidget(button);
+}
+
+void OrderWindow::BuildFileMenu(QMenuBar *bar)
+{
+    bar->setObjectName(QStringLiteral("OrderMenu"));
+    QMenu *menu = bar->addMenu(QStringLiteral("&Файл"));
+    menu->setObjectName(QStringLiteral("OrderFileMenu"));
+    const auto add = [this, menu](const QString &text, const QKeySequence &key, auto action) {
+        QAction *item = menu->addAction(text, this, action);
+        item->setObjectName(QStringLiteral("Order") + text);
+        item->setShortcut(key);
+        // Also the window's own, so that the key works with the menu closed
+        // wherever the focus is in the window.
+        addAction(item);
+    };
+    add(QStringLiteral("Открыть…"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { files_->Open(); });
+    add(QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { files_->Save(); });
+    add(QStringLiteral("Сохранить как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { files_->SaveAs(); });
+    menu->addSeparator();
+    add(QStringLiteral("Сохранить XLSX"), QKeySequence(),
+        [this] { exporting::SaveXlsx(this, *model_, files_->path()); });
+    add(QStringLiteral("Сохранить PDF"), QKeySequence(), [this] { exporting::SavePdf(this, *model_, files_->path()); });
+    add(QStringLiteral("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { exporting::Print(this, *model_); });
+}
+
+// "Список — заказ.csv", with the desktop's mark of unsaved changes.
+void OrderWindow::ShowFileState()
+{
+    const QString &path = files_->path();
+    setWindowTitle(path.isEmpty() ? QStringLiteral("Список[*]")
+                                  : QStringLiteral("Список — %1[*]").arg(QFileInfo(path).fileName()));
+    setWindowModified(files_->modified());
 }
 
 void OrderWindow::Add(Position position)
@@ -312,7 +344,7 @@ QMimeData *OrderWindow::RowsAsData(const QList<int> &rows) const
     QList<QStringList> lines{HeaderCells(*model_)};
     for (const int row : rows)
         lines.append(CellsOf(*model_, row));
-    lines.append(TotalCells(*model_));
+    lines.append(model_->TotalRow(""));
 
     QString text, html = QStringLiteral("<table>");
     for (qsizetype i = 0; i < lines.size(); ++i) {

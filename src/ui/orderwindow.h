@@ -10,16 +10,25 @@
 //                             is selected) with the header and the totals
 //   Esc                       closes the window; the list stays
 //
+// and a menu "Файл" over the table, for the list's files (orderfiles.h):
+//
+//   Ctrl+O                    "Открыть…"
+//   Ctrl+S, Ctrl+Shift+S      "Сохранить", "Сохранить как…"
+//   (none)                    "Сохранить XLSX", "Сохранить PDF" (orderexport.h)
+//   Ctrl+P                    "Печать…"
+//
 // It is made the first time the order is used, so a calculator whose list
 // is never used builds none of it.
 #pragma once
 
+#include "orderfiles.h"
 #include "ordermodel.h"
 
 #include <QWidget>
 
 class QKeyEvent;
 class QLabel;
+class QMenuBar;
 class QMimeData;
 class QPushButton;
 class QTableView;
@@ -40,6 +49,7 @@ public:
 
     OrderModel &model() const { return *model_; }
     QTableView *table() const { return table_; }
+    OrderFiles &files() const { return *files_; }
 
     // Adds the position at the end, selects it and shows the window.
     // Throws metal::OrderError, adding nothing.
@@ -66,6 +76,8 @@ protected:
 
 private:
     void AddButton(const QString &text, const QKeySequence &key, void (OrderWindow::*action)());
+    void BuildFileMenu(QMenuBar *bar);
+    void ShowFileState();
     void ShowMessage(const QString &text);
     QList<int> SelectedRows() const;
 
@@ -74,6 +86,7 @@ private:
     QLabel *totals_;
     QLabel *message_;
     QWidget *buttons_;
+    OrderFiles *files_;
     QWidget *beside_;
     bool placed_ = false;
     bool adding_ = false;  // the addition is announced, not the totals it changes

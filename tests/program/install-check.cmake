@@ -1,6 +1,7 @@
 # Installs the build into a scratch prefix and checks what the desktop and
 # software centres need to list the program: the executable, its desktop
-# entry, its icons, its AppStream metadata and its manual pages; that the
+# entry, its icons, its AppStream metadata, its manual pages and its export
+# module; that the
 # executable answers --version and --help without a display, needs no
 # RUNPATH, and says in one line when there is no graphical session; and that
 # the Debian changelog names the project's version.
@@ -24,6 +25,11 @@ foreach(file "${program}" "${entry}" "${metainfo}" ${manuals})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+# The export module (the .xlsx writer and printing), beside the libraries.
+file(GLOB_RECURSE modules "${PREFIX}/lib*/metalcalc/metalcalc-export.*")
+if(NOT modules AND NOT WIN32)
+  message(FATAL_ERROR "not installed: the export module lib…/metalcalc/metalcalc-export")
+endif()
 
 # --- The desktop entry -------------------------------------------------------
 file(STRINGS "${entry}" lines ENCODING UTF-8)
