@@ -20,6 +20,8 @@ inline constexpr QRgb kHoveredItem = ui::Bgr(14013909);
 inline constexpr QRgb kListHover = ui::Bgr(14657103);
 // The size list, in the material list's blue.
 inline constexpr QRgb kSizeList = qRgb(146, 214, 255);
+// A size in the list that its standard puts in brackets (not for new designs).
+inline constexpr QRgb kNotForNewDesigns = qRgb(96, 110, 128);
 // The result: a number in black, the error text in red.
 inline constexpr QRgb kResultNumber = qRgb(0, 0, 0);
 inline constexpr QRgb kResultError = ui::Bgr(255);
@@ -38,6 +40,8 @@ inline QString MassWord() { return QStringLiteral("Масса"); }
 // kind's own formula makes the result.
 inline QString SizeWord() { return QStringLiteral("Типоразмер"); }
 inline QString NoSizeText() { return QStringLiteral("по размерам"); }
+// What screen readers add to a size the standard puts in brackets.
+inline QString NotForNewDesignsText() { return QStringLiteral("не для новых проектов"); }
 
 }  // namespace design
 
