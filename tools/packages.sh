@@ -3,9 +3,11 @@
 build_packages=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libxlsxwriter-dev)
 # The fuzz target needs clang with libFuzzer; the touches-nothing check
 # strace, an X server and a session bus; the export tests Debian's openpyxl
-# and poppler's PDF tools, to read what the program wrote.
+# and poppler's PDF tools, to read what the program wrote; the check of the
+# standard size tables Python.
 test_packages=("${build_packages[@]}" qt6-base-private-dev libgtest-dev libbenchmark-dev clang-format git appstream
-               desktop-file-utils man-db clang libclang-rt-14-dev strace xvfb dbus-daemon locales python3-openpyxl poppler-utils)
+               desktop-file-utils man-db clang libclang-rt-14-dev strace xvfb dbus-daemon locales python3-openpyxl poppler-utils
+               python3)
 bench_packages=("${build_packages[@]}" libbenchmark-dev python3 xvfb xauth libx11-6 libxdamage1 dbus)
 # tools/windows: the MinGW-w64 cross compiler, the host Qt whose moc and rcc
 # build the Windows Qt, what fetches and unpacks Debian's qt6-base source and

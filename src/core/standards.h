@@ -33,18 +33,22 @@ enum class Section : std::uint8_t {
     Pipe,             // D, t
     SquareBar,        // a
     HexagonBar,       // s, across flats
+    RoundBar,         // d
     SheetThickness,   // t; the mass is per square metre
 };
 
 struct StandardSize {
-    // "20Б1", "50×50×5", "57×3.5" (a decimal comma as '.'), in UTF-8. Held
+    // "20Б1", "50×50×5", "57×3.5" (a decimal comma as '.'), "Ду 20×2.8
+    // (26.8)" (a water-gas pipe: nominal bore × wall (outer diameter)), in UTF-8. Held
     // in the size itself, not pointed to: tables without pointers need no
     // relocation when the program loads, so they are not touched at start.
-    char name[16];
+    char name[24];
     std::array<double, 6> geometry;  // mm, in the section's order
     double area;                     // cm², as printed; 0 where none is (sheet)
     double massPerMetre;             // kg/m at 7.85 g/cm³ (the sheet: kg/m²)
     int massDecimals;                // as the standard prints it
+    // The standard puts the size in brackets: not for new designs.
+    bool notForNewDesigns = false;
 
     constexpr std::string_view designation() const { return name; }
 };
@@ -64,7 +68,7 @@ struct Standard {
 };
 
 // The standards of a kind, in the order the list shows them; empty for a
-// kind without standard sizes (round bar, strip).
+// kind without standard sizes (strip).
 std::span<const Standard> StandardsOf(ProfileKind kind);
 
 // The geometry value that a size writes into a field row of its kind, or

@@ -41,6 +41,8 @@ struct SizeRowLook {
 inline constexpr int kSizeTextEnd = 4;  // the text's end, before the row's right
 inline constexpr SizeRowLook kSizeHeading{11, false, kGreyText, 4};
 inline constexpr SizeRowLook kSizeItem{12, true, kListText, 12};
+// A size in the list that its standard puts in brackets (not for new designs).
+inline constexpr QRgb kNotForNewDesigns = qRgb(96, 110, 128);
 // The result: a number in black, the error text in red.
 inline constexpr QRgb kResultNumber = qRgb(0, 0, 0);
 inline constexpr QRgb kResultError = ui::Bgr(255);
@@ -75,6 +77,8 @@ inline QString ThicknessText(const QString &thickness)
 {
     return QStringLiteral("толщина ") + thickness + QStringLiteral(" мм");
 }
+// What screen readers add to a size the standard puts in brackets.
+inline QString NotForNewDesignsText() { return QStringLiteral("не для новых проектов"); }
 
 }  // namespace design
 

@@ -10,6 +10,7 @@
 #include "design.h"
 #include "mainunit.h"
 #include "materiallist.h"
+#include "sizesearch.h"
 
 #include <QAbstractListModel>
 #include <QKeyEvent>
@@ -58,11 +59,14 @@ QString SearchKey(const QString &typed)
     return key;
 }
 
-// The standards of the kind, their series as headings and their sizes, of
-// those whose designation starts with the search.
+// The sizes of the kind that answer the search, best first (FindSizes),
+// under the heading of their standard and series, repeated where a later
+// rank comes back to a series.
 class SizeModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
+
+    static constexpr int kNotForNewDesignsRole = Qt::UserRole;
 
     struct Entry {
         const Standard *standard;
@@ -74,18 +78,13 @@ public:
     {
         beginResetModel();
         entries_.clear();
-        for (const Standard &standard : StandardsOf(kind))
-            for (const SizeSeries &series : standard.series) {
-                bool headed = false;
-                for (const StandardSize &size : series.sizes) {
-                    if (!QString::fromUtf8(size.designation()).startsWith(search, Qt::CaseInsensitive))
-                        continue;
-                    if (!headed)
-                        entries_.push_back({&standard, &series, nullptr});
-                    headed = true;
-                    entries_.push_back({&standard, &series, &size});
-                }
-            }
+        const SizeSeries *headed = nullptr;
+        for (const SizeHit &hit : FindSizes(kind, search.toStdString())) {
+            if (hit.series != headed)
+                entries_.push_back({hit.standard, hit.series, nullptr});
+            headed = hit.series;
+            entries_.push_back({hit.standard, hit.series, hit.size});
+        }
         endResetModel();
     }
 
@@ -95,9 +94,17 @@ public:
 
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (!index.isValid() || role != Qt::DisplayRole)
+        if (!index.isValid())
             return {};
         const Entry &e = entry(index);
+        // A size the standard puts in brackets is marked so (the delegate)
+        // and said so.
+        if (role == kNotForNewDesignsRole)
+            return e.size && e.size->notForNewDesigns;
+        if (role == Qt::AccessibleDescriptionRole && e.size && e.size->notForNewDesigns)
+            return design::NotForNewDesignsText();
+        if (role != Qt::DisplayRole)
+            return {};
         if (e.size)
             return QString::fromUtf8(e.size->designation());
         return design::StandardAnd(QString::fromUtf8(e.standard->number), QString::fromUtf8(e.series->name));
@@ -134,8 +141,14 @@ public:
         painter->setFont(font);
         painter->setPen(QColor(look.colour));
         const QRect text = option.rect.adjusted(look.indent, 0, -design::kSizeTextEnd, 0);
+        // As the standard prints a size not for new designs: in brackets.
+        QString shown = index.data().toString();
+        if (index.data(SizeModel::kNotForNewDesignsRole).toBool()) {
+            painter->setPen(QColor(design::kNotForNewDesigns));
+            shown = u'(' + shown + u')';
+        }
         painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
-                          option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, text.width()));
+                          option.fontMetrics.elidedText(shown, Qt::ElideRight, text.width()));
     }
 
     QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
@@ -353,7 +366,10 @@ void TForm1::SetSize(ChosenSize size)
     }
     const QString shown = size ? QString::fromUtf8(size.size->designation()) : design::NoSizeText();
     Label35->setCaption(design::SizeBoxText(shown));
-    Image14->setSpokenDescription(shown);
+    // One designation can name sections of two standards (30Ш1 of ГОСТ
+    // 26020-83 and of СТО АСЧМ 20-93): the description says which.
+    Image14->setSpokenDescription(size ? shown + QStringLiteral(", ") + QString::fromUtf8(size.standard->number)
+                                       : shown);
     ShowSizeRule();
     // Then the result of the size; an empty one leaves the fields and the
     // result to what follows (an edit, another kind).

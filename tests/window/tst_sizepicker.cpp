@@ -1,6 +1,7 @@
 // Choosing a standard size in the window: the size box and its list, what
 // a choice writes into the fields, the standard's mass as the result and
 // the line that names it, and what leaves the size again.
+#include "menus.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
@@ -40,6 +41,9 @@ private slots:
     void boxFollowsTheKind();
     void escapeClosesWithoutAChoice();
     void screenReaderChoosesByTheItemsName();
+    void listRanksUnderItsHeadingsAndMarksBrackets();
+    void oneDesignationOfTwoStandardsIsNamed_data();
+    void oneDesignationOfTwoStandardsIsNamed();
 };
 
 void SizePickerTest::choiceGivesTheStandardsMass_data()
@@ -69,6 +73,38 @@ void SizePickerTest::choiceGivesTheStandardsMass_data()
     QTest::newRow("pipe 57×3.5") << int(pkPipe) << 1 << true << "57х3,5" << QStringList{"57", "3.5"} << "3"
                                  << "13.9 кг  "
                                  << "ГОСТ 10704-91 · 4.618 кг/м";
+    // One choice of each standard the second tables brought, and the
+    // 30245 mass of the unrounded area (21.38 from the rounded one).
+    QTest::newRow("tube 100×100×8, 10 m")
+        << int(pkProfilePipe) << 1 << true << "100x100x8" << QStringList{"100", "100", "8"} << "10"
+        << "213.9 кг  "
+        << "ГОСТ 30245-2003 · 21.39 кг/м";
+    // Printed 1.66 kg/m; the pipe's formula would give 1.657.
+    QTest::newRow("water-gas pipe Ду 20 ordinary, 10 m")
+        << int(pkPipe) << 1 << true << "ду20x2,8" << QStringList{"26.8", "2.8"} << "10"
+        << "16.6 кг  "
+        << "ГОСТ 3262-75 · 1.66 кг/м";
+    // Marked * in GOST 8732-78 only: 0.0246615 × 3.2 × 30.5.
+    QTest::newRow("starred pipe 33.7×3.2, 10 m")
+        << int(pkPipe) << 1 << true << "33.7x3.2" << QStringList{"33.7", "3.2"} << "10"
+        << "24.1 кг  "
+        << "ГОСТ 8732-78 · 2.407 кг/м";
+    // π × 20² / 4 mm² at 7.85 g/cm³.
+    QTest::newRow("round bar 20, 10 m") << int(pkRound) << 1 << true << "20" << QStringList{"20"} << "10"
+                                        << "24.7 кг  "
+                                        << "ГОСТ 2590-2006 · 2.466 кг/м";
+    QTest::newRow("square tube 20×20×2 of 8639")
+        << int(pkProfilePipe) << 1 << true << "20x20x2" << QStringList{"20", "20", "2"} << "1"
+        << "1.1 кг  "
+        << "ГОСТ 8639-82 · 1.075 кг/м";
+    QTest::newRow("rectangular tube 40×20×2 of 8645")
+        << int(pkProfilePipe) << 1 << true << "40x20x2" << QStringList{"40", "20", "2"} << "2"
+        << "3.4 кг  "
+        << "ГОСТ 8645-68 · 1.70 кг/м";
+    QTest::newRow("beam 100Ш1 of СТО АСЧМ 20-93")
+        << int(pkBeam) << 1 << true << "100ш1" << QStringList{"990", "320", "16", "21"} << "1"
+        << "230.6 кг  "
+        << "СТО АСЧМ 20-93 · 230.6 кг/м";
 }
 
 void SizePickerTest::choiceGivesTheStandardsMass()
@@ -174,7 +210,8 @@ void SizePickerTest::choiceFromAFieldKeepsTheSize()
     QCOMPARE(calc.focus(), calc.row(info.quantityRow));
     calc.type(quantity);
     QCOMPARE(calc.sizeBoxText()->caption(), QStringLiteral("  ") + size);
-    QCOMPARE(QAccessible::queryAccessibleInterface(calc.sizeBox())->text(QAccessible::Description), size);
+    QCOMPARE(QAccessible::queryAccessibleInterface(calc.sizeBox())->text(QAccessible::Description),
+             size + QStringLiteral(", ") + rule.section(QStringLiteral(" · "), 0, 0));
     QCOMPARE(Shown(calc.sizeRule()), rule);
     QCOMPARE(calc.result()->caption(), result);
 }
@@ -244,8 +281,8 @@ void SizePickerTest::boxFollowsTheKind()
         QCOMPARE(calc.sizeBox()->isVisible(), sized);
         QCOMPARE(calc.sizeBoxText()->isVisible(), sized);
     }
-    // The round bar and the strip have no standard here.
-    QVERIFY(StandardsOf(pkRound).empty() && StandardsOf(pkStrip).empty());
+    // The strip has no standard here.
+    QVERIFY(StandardsOf(pkStrip).empty());
 }
 
 void SizePickerTest::escapeClosesWithoutAChoice()
@@ -285,7 +322,84 @@ void SizePickerTest::screenReaderChoosesByTheItemsName()
     QVERIFY(item->actionInterface());
     item->actionInterface()->doAction(item->actionInterface()->actionNames().constFirst());
     QCOMPARE(calc.row(2)->text(), QStringLiteral("120"));
-    QCOMPARE(box->text(QAccessible::Description), QStringLiteral("12П"));
+    QCOMPARE(box->text(QAccessible::Description), QStringLiteral("12П, ГОСТ 8240-97"));
+}
+
+// "20" in the pipe's list: D 20 of both standards and Ду 20 of 3262 before
+// D 203, each under its standard and series; a size in brackets is marked
+// for screen readers.
+void SizePickerTest::listRanksUnderItsHeadingsAndMarksBrackets()
+{
+    Calculator calc;
+    calc.key(Qt::Key_F3);
+    calc.type(QStringLiteral("20"));
+    auto *list = calc.sizeList()->findChild<QListView *>();
+    QVERIFY(list && list->isVisible());
+    const auto text = [list](int row) { return list->model()->index(row, 0).data().toString(); };
+    const std::pair<int, const char *> rows[] = {
+        {0, "ГОСТ 10704-91 · электросварные"},
+        {1, "20×1"},
+        {7, "20×2"},
+        {8, "ГОСТ 8732-78 · бесшовные горячедеформированные"},
+        {9, "20×2.5"},
+        {16, "ГОСТ 3262-75 · ВГП лёгкие"},
+        {17, "Ду 20×2.5 (26.8)"},
+        {19, "Ду 20×2.8 (26.8)"},
+        {21, "Ду 20×3.2 (26.8)"},
+        {22, "ГОСТ 8732-78 · бесшовные горячедеформированные"},
+        {23, "203×6"},
+    };
+    for (const auto &[row, expected] : rows)
+        QCOMPARE(text(row), QString::fromUtf8(expected));
+    QCOMPARE(list->currentIndex().row(), 1);
+    calc.key(Qt::Key_Escape);
+
+    calc.key(Qt::Key_F3);
+    calc.type(QStringLiteral("25x6"));
+    QAccessibleInterface *items = QAccessible::queryAccessibleInterface(list);
+    QHash<QString, QString> described;
+    for (int i = 0; i < items->childCount(); ++i)
+        described.insert(items->child(i)->text(QAccessible::Name), items->child(i)->text(QAccessible::Description));
+    // GOST 8732-78 brackets 25×6.5, not 25×6.
+    QCOMPARE(described.value(QStringLiteral("25×6.5")), QStringLiteral("не для новых проектов"));
+    QVERIFY(described.contains(QStringLiteral("25×6")));
+    QCOMPARE(described.value(QStringLiteral("25×6")), QString());
+}
+
+// 30Ш1 of GOST 26020-83 first, that of СТО АСЧМ 20-93 one row down: the box's
+// description, the line under it and the copied calculation name the one
+// chosen.
+void SizePickerTest::oneDesignationOfTwoStandardsIsNamed_data()
+{
+    QTest::addColumn<int>("downs");
+    QTest::addColumn<QString>("standard");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("ГОСТ 26020-83") << 0 << "ГОСТ 26020-83"
+                                   << "53.6 кг  ";
+    QTest::newRow("СТО АСЧМ 20-93") << 1 << "СТО АСЧМ 20-93"
+                                    << "56.8 кг  ";
+}
+
+void SizePickerTest::oneDesignationOfTwoStandardsIsNamed()
+{
+    QFETCH(int, downs);
+    QFETCH(QString, standard);
+    QFETCH(QString, result);
+    Calculator calc;
+    calc.selectKind(pkBeam);
+    calc.key(Qt::Key_F3);
+    calc.type(QStringLiteral("30ш1"));
+    for (int i = 0; i < downs; ++i)
+        calc.key(Qt::Key_Down);
+    calc.key(Qt::Key_Return);
+    calc.type(QStringLiteral("1"));
+    QCOMPARE(calc.sizeBoxText()->caption(), QStringLiteral("  30Ш1"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(calc.sizeBox())->text(QAccessible::Description),
+             QStringLiteral("30Ш1, ") + standard);
+    QVERIFY2(Shown(calc.sizeRule()).startsWith(standard + QStringLiteral(" · ")), qPrintable(Shown(calc.sizeRule())));
+    QCOMPARE(calc.result()->caption(), result);
+    QVERIFY2(CalculationText().startsWith(QStringLiteral("Балка 30Ш1, ") + standard + QStringLiteral(":")),
+             qPrintable(CalculationText()));
 }
 
 QTEST_MAIN(SizePickerTest)
