@@ -8,14 +8,18 @@
 #include "windowfixture.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 #include <functional>
 
@@ -28,23 +32,49 @@ constexpr auto kNotSaving = Qt::Key(0x041D);
 // "Заменить" too.
 constexpr auto kReplacing = Qt::Key(0x0417);
 
-// Does `answer` to the next dialog of the type once it is shown, as a
-// person would, while the code that opened it waits for it.
+// Does `answer` to the next dialog of the type once it is shown and
+// active, as a person would, while the code that opened it waits for it. A
+// dialog still open a second after its answer did not get it (a key that
+// reached the window before the desktop made it active): it is answered
+// again. A button's shortcut clicks 100 ms after its key, so a second is
+// no double answer.
 template <typename Dialog> void Answer(std::function<void(Dialog *)> answer)
 {
+    struct State {
+        bool busy = false;
+        bool answered = false;
+        QPointer<Dialog> dialog;
+        QElapsedTimer since;
+    };
+    auto state = std::make_shared<State>();
     auto *timer = new QTimer;
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
+    QObject::connect(timer, &QTimer::timeout, [timer, answer, state] {
+        // Waiting for the window below runs this timer again.
+        if (state->busy)
             return;
-        timer->stop();
-        timer->deleteLater();
+        if (state->answered) {
+            if (!state->dialog || !state->dialog->isVisible()) {
+                timer->stop();
+                timer->deleteLater();
+                return;
+            }
+            if (state->since.elapsed() < 1000)
+                return;
+        }
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible() || (state->answered && dialog != state->dialog))
+            return;
+        state->busy = true;
         // Keys go where the desktop sends them: to the active window.
         dialog->activateWindow();
-        if (!QTest::qWaitForWindowActive(dialog))
-            qWarning("the dialog is not active");
-        answer(dialog);
+        if (QTest::qWaitForWindowActive(dialog)) {
+            state->answered = true;
+            state->dialog = dialog;
+            state->since.start();
+            answer(dialog);
+        }
+        state->busy = false;
     });
     timer->start();
 }
