@@ -47,7 +47,9 @@ template <typename Dialog> void Answer(std::function<void(Dialog *)> answer)
         QElapsedTimer since;
     };
     auto state = std::make_shared<State>();
-    auto *timer = new QTimer;
+    // The application holds it: a timer still waiting when the last test ends
+    // goes with it.
+    auto *timer = new QTimer(QCoreApplication::instance());
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, answer, state] {
         // Waiting for the window below runs this timer again.
