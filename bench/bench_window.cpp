@@ -304,7 +304,7 @@ void PdfOfThousand(benchmark::State &state)
     const auto window = ListOf(1000);
     QByteArray pdf;
     for (auto _ : state)
-        pdf = ui::exporting::SpecificationPdf(window->model());
+        pdf = ui::exporting::PrintedListPdf(window->model());
     state.SetLabel(std::to_string(pdf.size() / 1024) + " KiB");
 }
 BENCHMARK(PdfOfThousand)->Unit(benchmark::kMillisecond);

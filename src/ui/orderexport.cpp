@@ -77,7 +77,7 @@ exports::Cell CellOf(int column, const QString &text)
     return cell;
 }
 
-// The texts of the specification's table as the list shows them.
+// The texts of the printed table as the list shows them.
 struct Texts {
     QStringList header;
     std::vector<QStringList> rows;
@@ -144,7 +144,7 @@ QByteArray XlsxOf(const OrderModel &model, QString *error)
     return file.readAll();
 }
 
-void DrawSpecification(const OrderModel &model, QPagedPaintDevice &device)
+void DrawPrintedList(const OrderModel &model, QPagedPaintDevice &device)
 {
     const Texts texts = TextsOf(model, Qt::DisplayRole, model.groupSeparator());
     QPainter painter(&device);
@@ -255,7 +255,7 @@ void DrawSpecification(const OrderModel &model, QPagedPaintDevice &device)
     }
 }
 
-QByteArray SpecificationPdf(const OrderModel &model)
+QByteArray PrintedListPdf(const OrderModel &model)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -268,7 +268,7 @@ QByteArray SpecificationPdf(const OrderModel &model)
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(15, 15, 15, 15),
                                       QPageLayout::Millimeter));
         pdf.setResolution(300);
-        DrawSpecification(model, pdf);
+        DrawPrintedList(model, pdf);
     }
     return bytes;
 }
@@ -295,7 +295,7 @@ void SavePdf(QWidget *window, const OrderModel &model, const QString &listPath)
         files::AskPath(window, true, QStringLiteral("Сохранить PDF"), QStringLiteral("Документ PDF (*.pdf)"),
                        QStringLiteral("pdf"), files::Suggested(listPath, QStringLiteral("pdf")));
     if (!path.isEmpty())
-        files::WriteWhole(window, path, SpecificationPdf(model), QStringLiteral("PDF"));
+        files::WriteWhole(window, path, PrintedListPdf(model), QStringLiteral("PDF"));
 }
 
 void Print(QWidget *window, const OrderModel &model)
@@ -308,7 +308,7 @@ void Print(QWidget *window, const OrderModel &model)
         files::Warn(window, QStringLiteral("Не напечатано"), QStringLiteral("Не удалось напечатать список."), error);
         return;
     }
-    print(window, QStringLiteral("Печать"), [&model](QPagedPaintDevice &device) { DrawSpecification(model, device); });
+    print(window, QStringLiteral("Печать"), [&model](QPagedPaintDevice &device) { DrawPrintedList(model, device); });
 }
 
 }  // namespace ui::exporting

@@ -1,7 +1,7 @@
 // The list for others: an .xlsx workbook for a spreadsheet, a PDF, a
-// printed specification. The workbook and the printing are the export
+// printed list. The workbook and the printing are the export
 // module's (exports.h), loaded the first time either is asked for; the
-// specification's pages are drawn here, the same for the PDF and the
+// printed pages are drawn here, the same for the PDF and the
 // printer, in black and white.
 #pragma once
 
@@ -25,13 +25,13 @@ void Print(QWidget *window, const OrderModel &model);
 // the cost.
 exports::Table TableOf(const OrderModel &model);
 
-// The specification: its title and date, the table with its header on
+// The printed list: its title and date, the table with its header on
 // every page, the totals, and the pages numbered when there are more than
 // one.
-void DrawSpecification(const OrderModel &model, QPagedPaintDevice &device);
+void DrawPrintedList(const OrderModel &model, QPagedPaintDevice &device);
 
-// The specification as a PDF document.
-QByteArray SpecificationPdf(const OrderModel &model);
+// The printed list as a PDF document.
+QByteArray PrintedListPdf(const OrderModel &model);
 
 // The list as an .xlsx workbook, through the export module; empty, with
 // why in error, when it could not be made.

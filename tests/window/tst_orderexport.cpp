@@ -1,6 +1,6 @@
 // The list for others: the .xlsx workbook as an independent reader
 // (openpyxl) finds it, numbers as numbers and the totals as formulas; the
-// specification as a PDF reader finds it, with its title, date, table and
+// printed list as a PDF reader finds it, with its title, date, table and
 // totals, and its pages numbered when there are more than one.
 #include "orderexport.h"
 #include "orderpositions.h"
@@ -47,8 +47,8 @@ class OrderExportTest : public QObject {
 
 private slots:
     void workbookAsASpreadsheetReadsIt();
-    void specificationAsAReaderSeesIt_data();
-    void specificationAsAReaderSeesIt();
+    void printedListAsAReaderSeesIt_data();
+    void printedListAsAReaderSeesIt();
 };
 
 void OrderExportTest::workbookAsASpreadsheetReadsIt()
@@ -124,7 +124,7 @@ void OrderExportTest::workbookAsASpreadsheetReadsIt()
     QVERIFY2(width("A") >= 1 && width("A") <= 5, qPrintable(widths.join(u',')));
 }
 
-void OrderExportTest::specificationAsAReaderSeesIt_data()
+void OrderExportTest::printedListAsAReaderSeesIt_data()
 {
     QTest::addColumn<int>("copies");
     QTest::addColumn<int>("pages");
@@ -133,13 +133,13 @@ void OrderExportTest::specificationAsAReaderSeesIt_data()
     QTest::newRow("over pages") << 25 << 0;  // more than one
 }
 
-void OrderExportTest::specificationAsAReaderSeesIt()
+void OrderExportTest::printedListAsAReaderSeesIt()
 {
     QFETCH(int, copies);
     QFETCH(int, pages);
 
     const ui::OrderModel *model = FourPositionsModel(this, copies);
-    const QByteArray pdf = ui::exporting::SpecificationPdf(*model);
+    const QByteArray pdf = ui::exporting::PrintedListPdf(*model);
     QVERIFY(pdf.startsWith("%PDF"));
     const QString info = Run(QStringLiteral("pdfinfo"), {QStringLiteral("%1")}, pdf, QStringLiteral("list.pdf"));
     const QRegularExpressionMatch counted = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)\\n")).match(info);
