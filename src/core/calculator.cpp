@@ -1,5 +1,6 @@
 #include "calculator.h"
 
+#include "decimal.h"
 #include "extended.h"
 
 #include <charconv>
@@ -205,17 +206,7 @@ METALCALC_OPAQUE ResultText FormatExtended(double value, std::string_view groupS
 
     // 0 <= r < 1e7, so its tenths fit an integer exactly; -0.0 shows as 0.0.
     const auto tenths = static_cast<long long>(std::llround(Ext(r) * 10));
-    const std::string digits = std::to_string(tenths / 10);
-    std::string text;
-    text.reserve(digits.size() + digits.size() / 3 * groupSeparator.size() + 2);
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            text.append(groupSeparator);
-        text.push_back(digits[i]);
-    }
-    text.push_back('.');
-    text.push_back(static_cast<char>('0' + tenths % 10));
-    return {std::move(text), false};
+    return {GroupedText(tenths, 1, groupSeparator), false};
 }
 
 }  // namespace

@@ -48,7 +48,8 @@ struct Money {
 std::string MoneyText(Money money, std::string_view groupSeparator);
 
 // A fixed-point value units × 10^-decimals with its integer part grouped by
-// three: "1 240.5". Negative values are not shown by the list.
+// three: "1 240.5". The shown result, a standard's mass per metre and the
+// list's numbers are all written by it. Negative values are not shown.
 std::string GroupedText(std::int64_t units, int decimals, std::string_view groupSeparator);
 
 }  // namespace metal

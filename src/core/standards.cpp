@@ -1,6 +1,7 @@
 #include "standards.h"
 
 #include "calculator.h"
+#include "decimal.h"
 #include "extended.h"
 
 #include <charconv>
@@ -159,12 +160,7 @@ std::string StandardMassText(const StandardSize &size, MaterialId material)
         units = ScaledToDecimals(value, size.massDecimals);
     }
     // Whole units, then the decimals: 9.46 is 946 with two.
-    const std::string digits = std::to_string(units);
-    const auto decimals = static_cast<std::size_t>(size.massDecimals);
-    const std::string padded =
-        std::string(decimals + 1 > digits.size() ? decimals + 1 - digits.size() : 0, '0') + digits;
-    const std::size_t whole = padded.size() - decimals;
-    return decimals == 0 ? padded : padded.substr(0, whole) + '.' + padded.substr(whole);
+    return GroupedText(units, size.massDecimals, "");
 }
 
 double CalculateStandardResult(const StandardSize &size, MaterialId material, std::string_view quantity, bool massMode)
