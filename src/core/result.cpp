@@ -29,10 +29,8 @@ std::optional<ResultText> ShownResultOf(const Choices &choices, const FieldTexts
     if (!QuantityGiven(choices, fields))
         return std::nullopt;
     try {
-        ResultText shown = FormatResult(ResultValue(choices, fields), groupSeparator);
-        if (!shown.error)
-            shown.text = WithResultUnit(shown.text, choices.massMode, choices.kind);
-        return shown;
+        const ResultText formatted = FormatResult(ResultValue(choices, fields), groupSeparator);
+        return ResultText{ShownResult(formatted, choices.massMode, choices.kind), formatted.error};
     } catch (const CalcError &) {
         return std::nullopt;
     }
