@@ -22,18 +22,20 @@ ui::OrderModel *FourPositionsModel(QObject *parent, int copies = 1)
     return model;
 }
 
-// What a program prints of a file written to a scratch folder: its
-// arguments name the file as "%1".
+// What a program prints of a file written to a scratch folder: it runs in
+// the folder, and its arguments name the file as "%1", by its name alone:
+// under Wine (the Windows build's tests) the readers are Linux programs,
+// which know no Windows path.
 QString Run(const QString &program, QStringList arguments, const QByteArray &file, const QString &name)
 {
     QTemporaryDir folder;
-    const QString path = folder.filePath(name);
-    QFile out(path);
+    QFile out(folder.filePath(name));
     if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size())
         return QStringLiteral("not written");
     out.close();
     QProcess process;
-    arguments.replaceInStrings(QStringLiteral("%1"), path);
+    process.setWorkingDirectory(folder.path());
+    arguments.replaceInStrings(QStringLiteral("%1"), name);
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return QStringLiteral("%1 failed: %2").arg(program, QString::fromUtf8(process.readAllStandardError()));
@@ -141,7 +143,7 @@ void OrderExportTest::printedListAsAReaderSeesIt()
     const ui::OrderModel *model = FourPositionsModel(this, copies);
     const QByteArray pdf = ui::exporting::PrintedListPdf(*model);
     QVERIFY(pdf.startsWith("%PDF"));
-    const QString info = Run(QStringLiteral("pdfinfo"), {QStringLiteral("%1")}, pdf, QStringLiteral("list.pdf"));
+    const QString info = Run(QStringLiteral(PDFINFO), {QStringLiteral("%1")}, pdf, QStringLiteral("list.pdf"));
     const QRegularExpressionMatch counted = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)\\n")).match(info);
     QVERIFY2(counted.hasMatch(), qPrintable(info));
     if (pages == 0) {
@@ -150,7 +152,7 @@ void OrderExportTest::printedListAsAReaderSeesIt()
     }
     QCOMPARE(counted.captured(1).toInt(), pages);
     const QString text =
-        Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("%1"), QStringLiteral("-")}, pdf,
+        Run(QStringLiteral(PDFTOTEXT), {QStringLiteral("-layout"), QStringLiteral("%1"), QStringLiteral("-")}, pdf,
             QStringLiteral("list.pdf"))
             .replace(u'\f', u'\n');
     const QStringList lines = text.split(u"\n"[0], Qt::SkipEmptyParts);
