@@ -41,7 +41,7 @@
 
 class TForm2;
 namespace ui {
-class OrderWindow;
+class OrderList;
 }
 
 class TForm1 : public QWidget {
@@ -206,8 +206,9 @@ public:
     void AddToList();
     void OpenList();
     bool MayClose();
-    // The list window, made the first time it is asked for.
-    ui::OrderWindow &List();
+    // The list window, made the first time it is asked for; none when its
+    // module is missing.
+    ui::OrderList *List();
     void Label38Click(ui::Control *Sender);
     void Label39Click(ui::Control *Sender);
 
@@ -229,9 +230,10 @@ private:
     std::string groupSeparator_;  // of the user's locale, read once at start-up
     bool shown_ = false;
 
-    // The line under the result that tells of the list.
-    void ShowListState(const QString &refusal = {});
-    ui::OrderWindow *orderWindow_ = nullptr;  // made when first needed
+    // The line under the result that tells of the list, or of what was
+    // refused and why.
+    void ShowListState(const QString &refusal = {}, const QString &what = QStringLiteral("Не добавлено"));
+    ui::OrderList *orderList_ = nullptr;  // made when first needed
 };
 
 // Global references, set before each window's FormCreate runs.

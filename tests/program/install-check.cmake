@@ -25,11 +25,14 @@ foreach(file "${program}" "${entry}" "${metainfo}" ${manuals})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
-# The export module (the .xlsx writer and printing), beside the libraries.
-file(GLOB_RECURSE modules "${PREFIX}/lib*/metalcalc/metalcalc-export.*")
-if(NOT modules AND NOT WIN32)
-  message(FATAL_ERROR "not installed: the export module lib…/metalcalc/metalcalc-export")
-endif()
+# The modules, beside the libraries: the list window, and the .xlsx writer
+# and printing.
+foreach(module metalcalc-list metalcalc-export)
+  file(GLOB_RECURSE modules "${PREFIX}/lib*/metalcalc/${module}.*")
+  if(NOT modules AND NOT WIN32)
+    message(FATAL_ERROR "not installed: the module lib…/metalcalc/${module}")
+  endif()
+endforeach()
 
 # --- The desktop entry -------------------------------------------------------
 file(STRINGS "${entry}" lines ENCODING UTF-8)

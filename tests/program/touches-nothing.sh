@@ -7,7 +7,8 @@
 # writes down what it is given, with a private session bus as a desktop has.
 # Fails when
 #   - the session does not end by its close control having seen what it
-#     should (typing, a material, a kind);
+#     should (typing, a material, a kind, the list window from its module,
+#     the question about the unsaved list);
 #   - a file or folder under HOME or an XDG folder is created, changed or
 #     removed, even for a moment (strace of the program and what it starts),
 #     or is different afterwards;
@@ -61,6 +62,7 @@ run() {
     sed 's/^/  /' "$root/out"
     [ "$status" -eq 0 ] || fail "the session ended with status $status: $(tail -5 "$root/err")"
     grep -q '^session: closing$' "$root/out" || fail "the session did not reach its close control"
+    grep -q '^session: not saving the list$' "$root/out" || fail "closing did not ask about the list"
 
     find "${watched[@]}" -printf '%y %m %s %T@ %p\n' | sort >"$root/after"
     if ! diff "$root/before" "$root/after" >"$root/changed"; then

@@ -1,13 +1,19 @@
 // A short session at the real program, for the check that it touches
 // nothing (touches-nothing.sh): linked with the program's own entry, it waits
 // for the event loop, then types a pipe, chooses copper and the square bar,
-// types again, clicks the footer's link and closes the window with its close
-// control, as a person would. Each step says what it sees; a step that does
+// types again, adds the square to the list (the list window, from its
+// module), clicks the footer's link and closes the window with its close
+// control, answering "Не сохранять" when asked about the list, as a person
+// would. Each step says what it sees; a step that does
 // not see what it should ends the program with status 3.
 #include "mainunit.h"
 #include "windowfixture.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QApplication>
+#include <QMessageBox>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -60,6 +66,14 @@ void RunSession()
     ReplaceText(form->Edit2, QStringLiteral("2"));
     Step("a copper square 10, 2 m", form->Label32->caption(), QStringLiteral("1.8 кг  "));
 
+    QTest::keyClick(form, Qt::Key_Insert);
+    Step("the square added to the list", form->Label39->caption(), QStringLiteral("В списке 1 · 1.8 кг"));
+    QString listed;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *table = window->findChild<QTableView *>(); table && window->isVisible())
+            listed = table->model()->index(0, 1).data().toString();
+    Step("the list window's position", listed, QStringLiteral("Квадрат 10"));
+
     // The seller's site, handed to whatever the desktop opens links with.
     ClickOn(form->Image9);
     QTest::qWait(200);
@@ -70,6 +84,16 @@ void RunSession()
     }
     std::printf("session: closing\n");
     std::fflush(stdout);
+    // The list was never saved: closing asks, and the answer keeps it so.
+    QTimer::singleShot(200, [] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        for (QAbstractButton *button : box ? box->buttons() : QList<QAbstractButton *>())
+            if (button->text() == QStringLiteral("&Не сохранять")) {
+                std::printf("session: not saving the list\n");
+                std::fflush(stdout);
+                button->click();
+            }
+    });
     ClickOn(form->Image8);
 }
 

@@ -127,7 +127,7 @@ void Press(Heard *heard, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoMo
 
 class List {
 public:
-    List() : window(calc.form().List())
+    List() : window(*dynamic_cast<ui::OrderWindow *>(calc.form().List()))
     {
         for (const Position &position : FourPositions())
             window.Add(position);

@@ -18,10 +18,12 @@
 //   Ctrl+P                    "Печать…"
 //
 // It is made the first time the order is used, so a calculator whose list
-// is never used builds none of it.
+// is never used builds none of it; the program uses it as an OrderList, from
+// the module it is loaded from (orderlist.h).
 #pragma once
 
 #include "orderfiles.h"
+#include "orderlist.h"
 #include "ordermodel.h"
 
 #include <QWidget>
@@ -40,7 +42,7 @@ namespace ui {
 // that still shows the table, else over the calculator at the screen's edge.
 QRect PlaceBeside(const QRect &calculator, QSize wanted, const QRect &free);
 
-class OrderWindow : public QWidget {
+class OrderWindow : public QWidget, public OrderList {
     Q_OBJECT
 public:
     // The window lies beside `beside` when it is first shown, and goes when
@@ -69,7 +71,13 @@ public:
     // Shows the window, placed beside the calculator the first time, and
     // brings it forward; with the focus in the table when activated, else
     // leaving the focus where it is.
-    void ShowBeside(bool activate);
+    void ShowBeside(bool activate) override;
+
+    // The list as the program uses it.
+    QString AddPosition(metal::Position position) override;
+    metal::OrderTotals Totals() const override { return model_->order().totals(); }
+    bool MayLeave() override { return files_->MayLeave(); }
+    void CloseWindow() override { close(); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -91,5 +99,9 @@ private:
     bool placed_ = false;
     bool adding_ = false;  // the addition is announced, not the totals it changes
 };
+
+// The list window beside the calculator, telling changed of each change of
+// its totals.
+OrderList *MakeList(const std::string &groupSeparator, QWidget *beside, std::function<void()> changed);
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include "orderexport.h"
 
 #include "fonts.h"
+#include "modules.h"
 #include "orderfiles.h"
 
 #include <QBuffer>
@@ -23,23 +24,10 @@ namespace {
 
 const QString kTitle = QStringLiteral("Спецификация");
 
-// Where the module lies: installed, beside the libraries (the path from the
-// program's folder is the build's setting); in the build tree, in modules/
-// beside the program or beside the tests' and benchmarks' folders.
+// The export module's function; none, with why, when it is missing.
 QFunctionPointer Resolved(const char *name, QString *error)
 {
-    static QLibrary *const module = [] {
-        const QDir here(QCoreApplication::applicationDirPath());
-        for (const QString &folder :
-             {QStringLiteral(METALCALC_MODULE_DIR), QStringLiteral("modules"), QStringLiteral("../modules")}) {
-            auto *library = new QLibrary(here.filePath(folder + QStringLiteral("/metalcalc-export")));
-            if (library->load())
-                return library;
-            delete library;
-        }
-        return static_cast<QLibrary *>(nullptr);
-    }();
-    const QFunctionPointer function = module ? module->resolve(name) : nullptr;
+    const QFunctionPointer function = ModuleFunction(QStringLiteral("metalcalc-export"), name);
     if (!function)
         *error = QStringLiteral("Нет модуля экспорта программы (metalcalc-export): переустановите программу.");
     return function;

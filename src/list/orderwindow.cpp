@@ -280,6 +280,21 @@ void OrderWindow::ShowFileState()
     setWindowModified(files_->modified());
 }
 
+QString OrderWindow::AddPosition(Position position)
+{
+    // The calculator's size points into its own tables, and the list, a
+    // module of its own, has its own copy of them: the size is found again by
+    // what names it, as a file of the list names it.
+    if (const ChosenSize chosen = position.choices.size)
+        position.choices.size = FindSize(position.choices.kind, chosen.standard->number, chosen.size->designation());
+    try {
+        Add(std::move(position));
+    } catch (const OrderError &error) {
+        return FromCore(error.what());
+    }
+    return {};
+}
+
 void OrderWindow::Add(Position position)
 {
     const QString name = FromCore(PositionName(position));
@@ -396,6 +411,13 @@ void OrderWindow::keyPressEvent(QKeyEvent *event)
         close();
     else
         QWidget::keyPressEvent(event);
+}
+
+OrderList *MakeList(const std::string &groupSeparator, QWidget *beside, std::function<void()> changed)
+{
+    auto *window = new OrderWindow(groupSeparator, beside);
+    QObject::connect(&window->model(), &OrderModel::totalsChanged, window, std::move(changed));
+    return window;
 }
 
 }  // namespace ui
