@@ -57,8 +57,8 @@ std::string ColumnName(std::size_t column)
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT bool metalcalc_write_xlsx(const exports::Table &table, const char *path,
-                                                   const char *scratchFolder, std::string *error)
+METALCALC_EXPORT bool metalcalc_write_xlsx(const exports::Table &table, const char *path, const char *scratchFolder,
+                                           std::string *error)
 {
     const CLocale cLocale;
     lxw_workbook_options options{};
