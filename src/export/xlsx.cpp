@@ -60,7 +60,7 @@ std::string ColumnName(std::size_t column)
 METALCALC_EXPORT bool metalcalc_write_xlsx(const exports::Table &table, const char *path, const char *scratchFolder,
                                            std::string *error)
 {
-    const CLocale cLocale;
+    [[maybe_unused]] const CLocale cLocale;
     lxw_workbook_options options{};
     std::string scratch(scratchFolder);
     options.tmpdir = scratch.data();
