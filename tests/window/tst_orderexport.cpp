@@ -178,9 +178,9 @@ void OrderExportTest::printedListAsAReaderSeesIt()
              QStringLiteral("Дата: ") + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
     QVERIFY2(lines.value(2).simplified().startsWith(QStringLiteral("№ Наименование Материал Кол-во, шт")),
              qPrintable(lines.value(2)));
-    // The ₽ where the list's face, or one Qt falls back to, has it: under
-    // Wine none has (there is no Arial, and the Liberation Sans standing in
-    // for it has no ₽), and the page shows an empty box.
+    // The ₽ where the printed face, or one Qt falls back to, has it: under
+    // Wine there is no Arial, the Liberation Sans standing in for it has no
+    // ₽ and Qt finds no face to fall back to, so the page shows a box.
     const QString rouble = QStringLiteral("₽");
     const QString printedRouble =
         QFontMetricsF(QFont(ui::FontFamily("Arial"))).inFontUcs4(rouble.toUcs4().at(0)) ? rouble : QString();
