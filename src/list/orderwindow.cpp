@@ -210,7 +210,8 @@ OrderWindow::OrderWindow(std::string groupSeparator, QWidget *beside)
     AddButton(QStringLiteral("Вверх"), QKeySequence(Qt::ALT | Qt::Key_Up), &OrderWindow::MoveUp);
     AddButton(QStringLiteral("Вниз"), QKeySequence(Qt::ALT | Qt::Key_Down), &OrderWindow::MoveDown);
     AddButton(QStringLiteral("Удалить"), QKeySequence(QKeySequence::Delete), &OrderWindow::RemoveSelected);
-    AddButton(QStringLiteral("Отменить"), QKeySequence(QKeySequence::Undo), &OrderWindow::UndoLast);
+    undo_ = AddButton(QStringLiteral("Отменить"), QKeySequence(QKeySequence::Undo), &OrderWindow::UndoLast);
+    undo_->setEnabled(false);
     AddButton(QStringLiteral("Копировать"), QKeySequence(QKeySequence::Copy), &OrderWindow::CopySelected);
     row->addStretch();
 
@@ -232,12 +233,15 @@ OrderWindow::OrderWindow(std::string groupSeparator, QWidget *beside)
     // Every change of the list is one of the totals' or a move.
     connect(model_, &OrderModel::totalsChanged, files_, &OrderFiles::Changed);
     connect(model_, &QAbstractItemModel::rowsMoved, files_, &OrderFiles::Changed);
+    const auto showUndo = [this] { undo_->setEnabled(model_->order().canUndo()); };
+    connect(model_, &OrderModel::totalsChanged, this, showUndo);
+    connect(model_, &QAbstractItemModel::rowsMoved, this, showUndo);
     connect(files_, &OrderFiles::stateChanged, this, &OrderWindow::ShowFileState);
     connect(model_, &OrderModel::refused, this,
             [this](const QString &why) { ShowMessage(QStringLiteral("Не изменено: ") + why); });
 }
 
-void OrderWindow::AddButton(const QString &text, const QKeySequence &key, void (OrderWindow::*action)())
+QPushButton *OrderWindow::AddButton(const QString &text, const QKeySequence &key, void (OrderWindow::*action)())
 {
     auto *button = new QPushButton(text, buttons_);
     button->setObjectName(QStringLiteral("Order") + text);
@@ -246,6 +250,7 @@ void OrderWindow::AddButton(const QString &text, const QKeySequence &key, void (
     button->setToolTip(text + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + u')');
     connect(button, &QPushButton::clicked, this, action);
     buttons_->layout()->addWidget(button);
+    return button;
 }
 
 void OrderWindow::BuildFileMenu(QMenuBar *bar)

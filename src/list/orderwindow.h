@@ -83,7 +83,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void AddButton(const QString &text, const QKeySequence &key, void (OrderWindow::*action)());
+    QPushButton *AddButton(const QString &text, const QKeySequence &key, void (OrderWindow::*action)());
     void BuildFileMenu(QMenuBar *bar);
     void ShowFileState();
     void ShowMessage(const QString &text);
@@ -94,6 +94,7 @@ private:
     QLabel *totals_;
     QLabel *message_;
     QWidget *buttons_;
+    QPushButton *undo_ = nullptr;  // enabled while there is something to undo
     OrderFiles *files_;
     QWidget *beside_;
     bool placed_ = false;

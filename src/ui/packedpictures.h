@@ -1,6 +1,6 @@
 // The PNG pictures as the build stores them decoded (see picturepack): rows
-// at an offset into one read-only block, premultiplied ARGB32, or RGB32 for a
-// picture stored composited over the colour it always lies on.
+// at an offset into one read-only block, premultiplied ARGB32, or RGB888 for
+// a picture stored composited over the colour it always lies on.
 #pragma once
 
 #include <cstddef>
@@ -13,7 +13,7 @@ struct PackedPicture {
     int width;
     int height;
     int bytesPerLine;
-    bool opaque;  // RGB32
+    bool opaque;  // RGB888
 };
 
 extern const PackedPicture kPackedPictures[];

@@ -45,7 +45,7 @@ QPixmap Picture(QStringView name, qreal devicePixelRatio)
         // The pixels stay where the program holds them; nothing draws into
         // a picture, so they are never copied.
         QImage pixels(kPackedPixels + packed->offset, packed->width, packed->height, packed->bytesPerLine,
-                      packed->opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+                      packed->opaque ? QImage::Format_RGB888 : QImage::Format_ARGB32_Premultiplied);
         pixels.setDevicePixelRatio(twin ? 2 : 1);
         return QPixmap::fromImage(std::move(pixels), Qt::NoFormatConversion);
     }

@@ -52,6 +52,9 @@ void TForm1::SetKind(ProfileKind kind)
     // Another kind starts from its own formula.
     SetSize({});
     ShowSizeBox(kind);
+    // Heard wherever the focus is (a key may have chosen it), before the
+    // result it starts from.
+    ui::Announce(Label17, Label17->caption().simplified());
     Label32->setCaption(design::ZeroResult());
     AppendResultUnit();
     ui::NotifyChoicesChanged(this);

@@ -370,6 +370,10 @@ void TForm1::SetSize(ChosenSize size)
     // 26020-83 and of СТО АСЧМ 20-93): the description says which.
     Image14->setSpokenDescription(size ? shown + QStringLiteral(", ") + QString::fromUtf8(size.standard->number)
                                        : shown);
+    // A size chosen is heard before its result, though the focus has gone
+    // on to the quantity.
+    if (size)
+        ui::Announce(Image14, Image14->spokenDescription());
     ShowSizeRule();
     // Then the result of the size; an empty one leaves the fields and the
     // result to what follows (an edit, another kind).

@@ -350,6 +350,13 @@ void AccessibilityTest::changesAreAnnounced()
     calc.chooseMaterial(metal::mtAluminium);
     QTRY_COMPARE(heard("Аллюминий"), 1);
     QCOMPARE(heard("Углеродная сталь"), 1);
+
+    // A kind and a standard size are heard as they are chosen, though the
+    // focus is in a field.
+    calc.selectKind(metal::pkProfilePipe);
+    QTRY_COMPARE(heard("Труба профильная"), 1);
+    calc.typeScript(QStringLiteral("{F3}60x40x3{Return}"));
+    QTRY_COMPARE(heard("60×40×3, ГОСТ 30245-2003"), 1);
 }
 
 void AccessibilityTest::focusIsToldBeforeTheFieldEmpties()
