@@ -4,8 +4,12 @@
 // writer with its zip and crypto libraries, Qt's print support) cost
 // start-up time and memory that a calculator whose list is never exported
 // must not pay (README, Benchmarks). The program and the module are built
-// together, so plain C++ types cross between them.
+// together, so plain C++ types cross between them. The Windows program, one
+// static executable with no modules, has the export code linked in
+// (METALCALC_EXPORTS_LINKED) and calls its functions directly.
 #pragma once
+
+#include <QtGlobal>
 
 #include <functional>
 #include <string>
@@ -39,15 +43,32 @@ struct Table {
     std::vector<Cell> totals;
 };
 
+// What print draws on the printer's pages.
+using Render = std::function<void(QPagedPaintDevice &device)>;
+
+}  // namespace exports
+
+#ifdef METALCALC_EXPORTS_LINKED
+#define METALCALC_EXPORT extern "C"
+#else
+#define METALCALC_EXPORT extern "C" Q_DECL_EXPORT
+#endif
+
 // Writes the table as an .xlsx workbook to path, its scratch files in
 // scratchFolder; on failure false, with the writer's reason in error.
-using WriteXlsx = bool (*)(const Table &table, const char *path, const char *scratchFolder, std::string *error);
-inline constexpr const char *kWriteXlsx = "metalcalc_write_xlsx";
+METALCALC_EXPORT bool metalcalc_write_xlsx(const exports::Table &table, const char *path, const char *scratchFolder,
+                                           std::string *error);
 
 // Asks in Qt's print dialog over parent where and how to print, then prints
 // what render draws; false when the person cancels.
-using Render = std::function<void(QPagedPaintDevice &device)>;
-using Print = bool (*)(QWidget *parent, const QString &title, const Render &render);
+METALCALC_EXPORT bool metalcalc_print(QWidget *parent, const QString &title, const exports::Render &render);
+
+// The module's functions as the program finds them, by their names.
+namespace exports {
+
+using WriteXlsx = decltype(&metalcalc_write_xlsx);
+inline constexpr const char *kWriteXlsx = "metalcalc_write_xlsx";
+using Print = decltype(&metalcalc_print);
 inline constexpr const char *kPrint = "metalcalc_print";
 
 }  // namespace exports

@@ -4,7 +4,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-extern "C" Q_DECL_EXPORT bool metalcalc_print(QWidget *parent, const QString &title, const exports::Render &render)
+METALCALC_EXPORT bool metalcalc_print(QWidget *parent, const QString &title, const exports::Render &render)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);

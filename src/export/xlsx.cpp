@@ -10,7 +10,35 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_UNIX
+#include <locale.h>
+#endif
+
 namespace {
+
+// libxlsxwriter writes numbers with the C library's printf, which follows
+// the locale that Qt takes from the environment on Unix: under a locale with
+// a decimal comma it would write 537,6, which no spreadsheet reads as a
+// number. The writing thread keeps to the C locale meanwhile. (On Windows Qt
+// leaves the C library in the C locale.)
+class CLocale {
+public:
+#ifdef Q_OS_UNIX
+    CLocale() : c_(newlocale(LC_ALL_MASK, "C", locale_t{})), before_(c_ ? uselocale(c_) : locale_t{}) {}
+    ~CLocale()
+    {
+        if (c_) {
+            uselocale(before_);
+            freelocale(c_);
+        }
+    }
+    CLocale(const CLocale &) = delete;
+    CLocale &operator=(const CLocale &) = delete;
+
+private:
+    locale_t c_, before_;
+#endif
+};
 
 // Characters, not bytes: the texts are UTF-8.
 double Width(const std::string &text)
@@ -29,9 +57,10 @@ std::string ColumnName(std::size_t column)
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT bool metalcalc_write_xlsx(const exports::Table &table, const char *path,
-                                                   const char *scratchFolder, std::string *error)
+METALCALC_EXPORT bool metalcalc_write_xlsx(const exports::Table &table, const char *path, const char *scratchFolder,
+                                           std::string *error)
 {
+    [[maybe_unused]] const CLocale cLocale;
     lxw_workbook_options options{};
     std::string scratch(scratchFolder);
     options.tmpdir = scratch.data();

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 namespace ui::exporting {
@@ -24,13 +25,19 @@ namespace {
 
 const QString kTitle = QStringLiteral("Спецификация");
 
-// The export module's function; none, with why, when it is missing.
-QFunctionPointer Resolved(const char *name, QString *error)
+// The export module's function; none, with why, when it is missing. The
+// Windows program has the export code linked in.
+QFunctionPointer Resolved(const char *name, [[maybe_unused]] QString *error)
 {
+#ifdef METALCALC_EXPORTS_LINKED
+    return std::string_view(name) == exports::kPrint ? reinterpret_cast<QFunctionPointer>(&metalcalc_print)
+                                                     : reinterpret_cast<QFunctionPointer>(&metalcalc_write_xlsx);
+#else
     const QFunctionPointer function = ModuleFunction(QStringLiteral("metalcalc-export"), name);
     if (!function)
         *error = QStringLiteral("Нет модуля экспорта программы (metalcalc-export): переустановите программу.");
     return function;
+#endif
 }
 
 // Number formats of the spreadsheet, by the column's decimals.

@@ -16,6 +16,7 @@ jobs=2
 mkdir -p "$cache"
 echo 'set(CMAKE_SYSTEM_NAME Windows)' >"$toolchain"
 source "$root/tools/windows.d/cache.sh"
+source "$root/tools/windows.d/source.sh"
 source "$root/tools/windows.d/qt.sh"
 source "$root/tools/windows.d/gtest.sh"
 
@@ -32,15 +33,15 @@ step() {
 x86_64-w64-mingw32-g++-posix() { echo "$compiler"; }
 dpkg-query() { echo 6.4.2+dfsg-10; }
 qt_copy_licences() { mkdir -p "$2"; }
-qt_fetch_source() {
-    mkdir -p "$2/qtbase"
-    cat >"$2/qtbase/configure" <<EOF
+debian_source() {
+    mkdir -p "$3/$4"
+    cat >"$3/$4/configure" <<EOF
 #!/bin/sh
 echo "\$2" >prefix
 echo configure >>"$calls"
 [ "\$STOP_AT" != configure ]
 EOF
-    chmod +x "$2/qtbase/configure"
+    chmod +x "$3/$4/configure"
     step fetch
 }
 # Configure notes the install prefix. The build notes how many objects it

@@ -67,3 +67,13 @@ once() {
     [ $status -ne 0 ] || touch "$marker"
     return $status
 }
+
+# cmake_configure <source> <build folder> <argument>...: configures a CMake
+# build for Windows from nothing: a configure run that was stopped leaves a
+# half-written CMake cache behind.
+cmake_configure() {
+    local source=$1 build=$2
+    shift 2
+    rm -rf "$build"
+    cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" "$@" >/dev/null
+}

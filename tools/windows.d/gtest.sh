@@ -1,15 +1,7 @@
 # Sourced by tools/windows. Cross-builds GoogleTest from the sources that
 # Debian's libgtest-dev ships, once per googletest version and compiler.
 #
-# Needs: $jobs, $toolchain, cache_folder, cached, once. Sets: $gtest_dir (its CMake package).
-
-# gtest_configure <build folder> <prefix>: configures from nothing, for the
-# same reason as qt_configure.
-gtest_configure() {
-    rm -rf "$1"
-    cmake -S /usr/src/googletest -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$2" -DBUILD_GMOCK=OFF >/dev/null
-}
+# Needs: $jobs, cache_folder, cached, once, cmake_configure. Sets: $gtest_dir (its CMake package).
 
 gtest_build() {
     local version prefix
@@ -19,7 +11,8 @@ gtest_build() {
     cached "$prefix" "GoogleTest $version for Windows" && return
     local work=$prefix.build
     # A run that was stopped goes on with the objects built (see qt_build).
-    once "$work" configure gtest_configure "$work/build" "$prefix"
+    once "$work" configure cmake_configure /usr/src/googletest "$work/build" \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_GMOCK=OFF
     cmake --build "$work/build" --parallel "$jobs" >/dev/null
     cmake --install "$work/build" >/dev/null
     echo "googletest $version" >"$prefix/.complete"

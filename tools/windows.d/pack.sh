@@ -1,7 +1,8 @@
 # Sourced by tools/windows. Strips the program into the dist folder, checks
 # that it needs no DLL beyond Windows' own and packs the zip.
 #
-# Needs: $root, $build, $dist, $qt_prefix. Sets: $zip.
+# Needs: $root, $build, $dist, $qt_prefix, $zlib_prefix, $xlsxwriter_prefix.
+# Sets: $zip.
 
 pack_program() {
     local version staging
@@ -29,7 +30,7 @@ pack_program() {
     cp "$dist/metalcalc.exe" "$staging/"
     cp "$root/tools/windows.d/README.txt" "$staging/README.txt"
     cp "$root"/assets/fonts/LICENSE.* "$staging/licences/"
-    cp "$qt_prefix"/licences/* "$staging/licences/"
+    cp "$qt_prefix"/licences/* "$zlib_prefix"/licences/* "$xlsxwriter_prefix"/licences/* "$staging/licences/"
     cp /usr/share/doc/mingw-w64-common/copyright "$staging/licences/mingw-w64.txt"
     if compgen -G "$root/LICENSE*" >/dev/null; then
         cp "$root"/LICENSE* "$staging/"
