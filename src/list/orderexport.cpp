@@ -81,16 +81,10 @@ struct Texts {
 
 Texts TextsOf(const OrderModel &model, int role, std::string_view groupSeparator)
 {
-    Texts texts;
-    for (int column = 0; column < OrderModel::ColumnCount; ++column)
-        texts.header.append(model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+    Texts texts{model.HeaderRow(), {}, {}};
     texts.rows.reserve(static_cast<std::size_t>(model.rowCount()));
-    for (int row = 0; row < model.rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < OrderModel::ColumnCount; ++column)
-            cells.append(model.index(row, column).data(role).toString());
-        texts.rows.push_back(cells);
-    }
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts.rows.push_back(model.RowTexts(row, role));
     texts.totals = model.TotalRow(groupSeparator);
     return texts;
 }

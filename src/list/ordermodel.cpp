@@ -235,6 +235,22 @@ QStringList OrderModel::UnitTexts(ProfileKind kind)
     return texts;
 }
 
+QStringList OrderModel::HeaderRow() const
+{
+    QStringList cells;
+    for (int column = 0; column < ColumnCount; ++column)
+        cells.append(headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+    return cells;
+}
+
+QStringList OrderModel::RowTexts(int row, int role) const
+{
+    QStringList cells;
+    for (int column = 0; column < ColumnCount; ++column)
+        cells.append(index(row, column).data(role).toString());
+    return cells;
+}
+
 QStringList OrderModel::TotalRow(std::string_view groupSeparator) const
 {
     QStringList cells(ColumnCount);

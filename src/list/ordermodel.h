@@ -47,6 +47,11 @@ public:
     static bool HoldsNumbers(int column);
     // The units a position's price can be given in, in kPriceUnits' order.
     static QStringList UnitTexts(metal::ProfileKind kind);
+    // The headings of the columns; a row's cells in a role: as shown
+    // (Qt::DisplayRole) or as edited and copied, numbers without their groups
+    // (Qt::EditRole).
+    QStringList HeaderRow() const;
+    QStringList RowTexts(int row, int role) const;
     // The totals on a row of the table's columns: "Итого", and the mass and
     // the cost under theirs, grouped by the separator.
     QStringList TotalRow(std::string_view groupSeparator) const;

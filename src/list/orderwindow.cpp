@@ -103,23 +103,6 @@ public:
     }
 };
 
-// Each cell as the clipboard takes it: the number without its groups.
-QStringList CellsOf(const OrderModel &model, int row)
-{
-    QStringList cells;
-    for (int column = 0; column < OrderModel::ColumnCount; ++column)
-        cells.append(model.index(row, column).data(Qt::EditRole).toString());
-    return cells;
-}
-
-QStringList HeaderCells(const OrderModel &model)
-{
-    QStringList cells;
-    for (int column = 0; column < OrderModel::ColumnCount; ++column)
-        cells.append(model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
-    return cells;
-}
-
 // A row of the HTML table; a number carries its value as LibreOffice's own
 // tables do (sdval, in the language that writes it with a point: sdnum),
 // and as Excel's do (x:num), so that a spreadsheet under any locale, a
@@ -361,9 +344,10 @@ void OrderWindow::MoveDown() { MoveCurrent(1); }
 
 QMimeData *OrderWindow::RowsAsData(const QList<int> &rows) const
 {
-    QList<QStringList> lines{HeaderCells(*model_)};
+    // Each cell as the clipboard takes it: the number without its groups.
+    QList<QStringList> lines{model_->HeaderRow()};
     for (const int row : rows)
-        lines.append(CellsOf(*model_, row));
+        lines.append(model_->RowTexts(row, Qt::EditRole));
     lines.append(model_->TotalRow(""));
 
     QString text, html = QStringLiteral("<table>");
