@@ -5,11 +5,8 @@
 #include "orderfiles.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QDate>
-#include <QDir>
 #include <QFile>
-#include <QLibrary>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
