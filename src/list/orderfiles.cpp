@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
@@ -56,7 +57,7 @@ void NoSettings()
 {
     // A path below a file can never be made a folder, not even by root, so
     // these settings are neither read nor written. (On Windows the native
-    // format is the registry, which this does not reach.)
+    // format is the registry, which this does not reach: AskPath.)
     static const bool redirected = [] {
         for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
             QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null/no-settings"));
@@ -118,7 +119,23 @@ QString AskPath(QWidget *window, bool save, const QString &title, const QString 
 {
     NoSettings();
     RussianDialogs();
-    QFileDialog dialog(window, title, QFileInfo(start).isDir() ? start : QFileInfo(start).absolutePath(), filter);
+    const QString folder = QFileInfo(start).isDir() ? start : QFileInfo(start).absolutePath();
+#ifdef Q_OS_WIN
+    // Qt's file dialog writes its folders into the user's settings as it
+    // goes, and on Windows these are the registry, which no path redirects:
+    // there one dialog serves the whole run and never goes. It is the
+    // window's only while it is shown, so that it does not go with it.
+    static QFileDialog *const kept = new QFileDialog;
+    QFileDialog &dialog = *kept;
+    dialog.setParent(window, dialog.windowFlags());
+    const auto unparent = qScopeGuard([&dialog] { dialog.setParent(nullptr, dialog.windowFlags()); });
+    dialog.setWindowTitle(title);
+    dialog.setDirectory(folder);
+    dialog.setNameFilter(filter);
+    dialog.selectFile(QString());
+#else
+    QFileDialog dialog(window, title, folder, filter);
+#endif
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // Replacing a file is asked below, in Russian as every other text.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -189,6 +190,17 @@ public:
     ui::OrderWindow &window;
 };
 
+// What Qt's file dialog keeps of its folders in the user's settings (on
+// Windows, the registry), as text.
+QString DialogSettings()
+{
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("QtProject"));
+    QStringList values;
+    for (const QString &key : settings.allKeys())
+        values += settings.value(key).toStringList();
+    return values.join(u' ');
+}
+
 QStringList NamesIn(const QString &path)
 {
     QFile file(path);
@@ -274,6 +286,9 @@ void OrderFilesTest::saveThenOpen()
     QCOMPARE(list.names(), names);
     QCOMPARE(list.totals(), totals);
     QCOMPARE(list.title(), QStringLiteral("Список — заказ.csv"));
+
+    // The dialogs noted none of their folders in the user's settings.
+    QVERIFY(!DialogSettings().contains(QFileInfo(folder_.path()).fileName()));
 }
 
 void OrderFilesTest::leavingAsks_data()
