@@ -40,6 +40,11 @@ class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return Named(QStyledItemDelegate::createEditor(parent, option, index), index);
+    }
+
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QStyleOptionViewItem cell = option;
@@ -74,9 +79,39 @@ public:
         painter->restore();
     }
 
+protected:
+    // An editor is named by its column, as its cell is, for screen readers.
+    static QWidget *Named(QWidget *editor, const QModelIndex &index)
+    {
+        if (editor)
+            editor->setAccessibleName(
+                index.model()->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString());
+        return editor;
+    }
+
 private:
     static constexpr qsizetype kCachedTexts = 8192;
     mutable QHash<QString, QStaticText> texts_;
+};
+
+// The units' drop-down list keeps its own keys while it is edited: Alt+Down
+// opens it, as every such list, rather than moving the position.
+class UnitBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->modifiers() == Qt::AltModifier && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up)) {
+                event->accept();
+                return true;
+            }
+        }
+        return QComboBox::event(event);
+    }
 };
 
 // The price's unit is chosen from those that fit the position's kind.
@@ -87,11 +122,10 @@ public:
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
     {
         const auto *model = static_cast<const OrderModel *>(index.model());
-        auto *box = new QComboBox(parent);
+        auto *box = new UnitBox(parent);
         box->addItems(
             OrderModel::UnitTexts(model->order().position(static_cast<std::size_t>(index.row())).choices.kind));
-        box->setAccessibleName(model->headerData(OrderModel::Unit, Qt::Horizontal, Qt::DisplayRole).toString());
-        return box;
+        return Named(box, index);
     }
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
     {

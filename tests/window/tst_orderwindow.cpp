@@ -232,6 +232,12 @@ void OrderWindowTest::unitFromItsList()
     for (int i = 0; i < box->count(); ++i)
         items.append(box->itemText(i));
     QCOMPARE(items, (QStringList{"₽/т", "₽/кг", "₽/м", "₽/шт"}));
+    // Alt+Down opens the units, as in any drop-down list, and moves no position.
+    list.key(Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(box->view()->isVisible());
+    QCOMPARE(list.cell(0, ui::OrderModel::Name), QStringLiteral("Балка 20Б1, ГОСТ 26020-83"));
+    list.key(Qt::Key_Escape);
+    QTRY_VERIFY(!box->view()->isVisible());
     list.key(Qt::Key_Down);
     list.key(Qt::Key_Return);
     QCOMPARE(list.cell(0, ui::OrderModel::Unit), QStringLiteral("₽/кг"));
@@ -324,6 +330,12 @@ void OrderWindowTest::screenReaderHearsCellsAndTotals()
              QStringLiteral("Длина, м: 6"));
     QCOMPARE(table->tableInterface()->columnDescription(ui::OrderModel::Cost),
              QStringLiteral("Стоимость, ₽"));
+    // A cell's editor is named by its column too.
+    list.select(0, ui::OrderModel::Price);
+    list.key(Qt::Key_F2);
+    QCOMPARE(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name),
+             QStringLiteral("Цена"));
+    list.key(Qt::Key_Escape);
 
     list.edit(0, ui::OrderModel::Pieces, QStringLiteral("5"));
     QTRY_VERIFY(g_events.contains(
