@@ -265,8 +265,8 @@ QString OrderModel::TotalsText() const
 {
     const OrderTotals &totals = order_.totals();
     return QStringLiteral("Итого: %1 поз. · %2 кг (%3 т) · %4 ₽")
-        .arg(totals.count)
-        .arg(FromCore(MassText(totals.massTenths, groupSeparator_)),
+        .arg(FromCore(GroupedText(static_cast<std::int64_t>(totals.count), 0, groupSeparator_)),
+             FromCore(MassText(totals.massTenths, groupSeparator_)),
              FromCore(TonnesText(totals.massTenths, groupSeparator_)),
              FromCore(MoneyText(totals.cost, groupSeparator_)));
 }

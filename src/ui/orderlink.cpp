@@ -87,8 +87,9 @@ void TForm1::ShowListState(const QString &refusal, const QString &what)
             totals.count == 0
                 ? QString()
                 : QStringLiteral("В списке %1 · %2")
-                      .arg(totals.count)
-                      .arg(QString::fromStdString(tonnes ? TonnesText(totals.massTenths, groupSeparator_) + " т"
+                      .arg(QString::fromStdString(
+                               GroupedText(static_cast<std::int64_t>(totals.count), 0, groupSeparator_)),
+                           QString::fromStdString(tonnes ? TonnesText(totals.massTenths, groupSeparator_) + " т"
                                                          : MassText(totals.massTenths, groupSeparator_) + " кг")));
     }
     Label39->setVisible(!Label39->caption().isEmpty());
