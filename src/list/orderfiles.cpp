@@ -103,10 +103,17 @@ bool WriteWhole(QWidget *window, const QString &path, const QByteArray &bytes, c
     // Unbuffered, so that a write that fails says why at once.
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    files::Warn(
-        window, QStringLiteral("Не сохранено"), QStringLiteral("Не удалось сохранить %1 в %2.").arg(what, Named(path)),
-        WhyNotWritten(file, path, bytes.size()) + (existed ? QStringLiteral(" Прежний файл не изменён.") : QString()) +
-            QStringLiteral(" Список остался в программе."));
+    const QString why = WhyNotWritten(file, path, bytes.size());
+    // The part written goes before the message waits for the person: on a
+    // full disk it holds the space that another program may need meanwhile.
+    if (file.isOpen()) {
+        file.cancelWriting();
+        file.commit();
+    }
+    files::Warn(window, QStringLiteral("Не сохранено"),
+                QStringLiteral("Не удалось сохранить %1 в %2.").arg(what, Named(path)),
+                why + (existed ? QStringLiteral(" Прежний файл не изменён.") : QString()) +
+                    QStringLiteral(" Список остался в программе."));
     return false;
 }
 
