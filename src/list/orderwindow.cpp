@@ -418,6 +418,11 @@ void OrderWindow::ShowBeside(bool activate)
     if (activate) {
         activateWindow();
         table_->setFocus();
+    } else if (beside_ && geometry().intersects(beside_->frameGeometry())) {
+        // Where there is no room beside it, the calculator, in which the
+        // person goes on typing, stays whole over the list: its drop-down
+        // lists too, which the list would hide.
+        beside_->raise();
     }
 }
 
