@@ -156,9 +156,9 @@ QString HtmlRow(const QStringList &cells, const char *tag, bool numbers)
 }
 
 // The widest text each column is made for, besides its heading; the name
-// takes what the others leave.
+// takes what the others leave. A list holds at most 100 000 positions.
 constexpr const char *kWidestValues[OrderModel::ColumnCount] = {
-    "1 000", "", "Нержавеющая сталь", "1 000", "12.5", "99 999.9", "999 999.00", "₽/шт", "9 999 999.00",
+    "100000", "", "Нержавеющая сталь", "1 000", "12.5", "99 999.9", "999 999.00", "₽/шт", "9 999 999.00",
 };
 
 }  // namespace
