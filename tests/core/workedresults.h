@@ -100,7 +100,7 @@ inline constexpr Result kResults[] = {
     {"SheetLead", pkSheet, mtLead, kMass, {"0", "1000", "2000", "2", "3"}, "136.1 кг  "},
 
     // Values that are no answer: the error text, without a unit. A pipe
-    // whose wall is thicker than half its diameter has a negative cross
+    // whose wall is thicker than its diameter has a negative cross
     // section: 3 × (2 − 3) × π × 7.9 ÷ 1000 = −0.0745 kg/m, and with a 2.9 mm
     // diameter −0.0074 kg/m; in length mode the length is negative as well.
     // 99999 sheets of 99999 × 99999 mm cover about 999 970 000 m², beyond the
