@@ -16,6 +16,8 @@ bench_packages=("${build_packages[@]}" libbenchmark-dev python3 xvfb xauth libx1
 windows_packages=("${build_packages[@]}" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-common
                   dpkg-dev xz-utils debian-archive-keyring zip)
 windows_test_packages=(libgtest-dev wine64 locales xvfb openbox xdotool imagemagick)
+# tools/make-fonts: the font subsetter (Debian's Python has it).
+fonts_packages=(python3-fonttools dpkg)
 # tools/package: the Debian packaging tools, the package's Build-Depends
 # (debian/control), and the checkers it runs on the result.
 package_packages=(build-essential debhelper dpkg-dev cmake qt6-base-dev libxcb1-dev libxlsxwriter-dev git lintian appstream desktop-file-utils)

@@ -10,20 +10,32 @@ namespace ui {
 
 namespace {
 
-struct Face {
-    const char *name;     // as the window's controls name it
-    const char *shipped;  // the family of the embedded substitute
+// A face shipped inside the program (assets/fonts/, tools/make-fonts).
+struct Shipped {
+    const char *family;
     const char *files[2];
+    bool added;
+};
+
+Shipped tahoma{"Tahoma", {"tahoma.ttf", "tahomabd.ttf"}, false};
+// Liberation Sans cut down to the characters the program writes, under a
+// name of its own, as Liberation's licence asks of a changed font.
+Shipped sans{"Metalcalc Sans", {"MetalcalcSans-Regular.ttf", "MetalcalcSans-Bold.ttf"}, false};
+
+struct Face {
+    const char *name;        // as the window's controls name it
+    const char *substitute;  // an installed face with its metrics, if any
+    Shipped *shipped;
     QString family;  // what stands for it on this machine
 };
 
 // Arial Black and Trebuchet MS have no free metric-compatible clone; the
 // Arial substitute in the weight the control asks for comes closest.
 Face faces[] = {
-    {"Tahoma", "Tahoma", {"tahoma.ttf", "tahomabd.ttf"}, {}},
-    {"Arial", "Liberation Sans", {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"}, {}},
-    {"Arial Black", "Liberation Sans", {}, {}},
-    {"Trebuchet MS", "Liberation Sans", {}, {}},
+    {"Tahoma", "Tahoma", &tahoma, {}},
+    {"Arial", "Liberation Sans", &sans, {}},
+    {"Arial Black", "Liberation Sans", &sans, {}},
+    {"Trebuchet MS", "Liberation Sans", &sans, {}},
 };
 
 }  // namespace
@@ -34,23 +46,23 @@ void InstallFonts()
     if (installed)
         return;
     installed = true;
-    QStringList families = QFontDatabase::families();
+    const QStringList families = QFontDatabase::families();
+    const auto has = [&families](const char *family) {
+        return families.contains(QLatin1String(family), Qt::CaseInsensitive);
+    };
     for (Face &face : faces) {
-        face.family = QString::fromLatin1(face.name);
-        if (families.contains(face.family, Qt::CaseInsensitive))
+        Shipped &shipped = *face.shipped;
+        const char *installed = has(face.name) ? face.name : has(face.substitute) ? face.substitute : nullptr;
+        face.family = QString::fromLatin1(installed ? installed : shipped.family);
+        if (installed || shipped.added)
             continue;
-        face.family = QString::fromLatin1(face.shipped);
-        if (families.contains(face.family, Qt::CaseInsensitive))
-            continue;
-        for (const char *file : face.files) {
-            if (!file)
-                continue;
+        shipped.added = true;
+        for (const char *file : shipped.files) {
             // The font stays where the program holds it: no copy is made.
             const QResource font(QStringLiteral(":/fonts/") + QLatin1String(file));
             QFontDatabase::addApplicationFontFromData(
                 QByteArray::fromRawData(reinterpret_cast<const char *>(font.data()), font.size()));
         }
-        families.append(face.family);
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include <QDate>
 #include <QFontInfo>
+#include <QRawFont>
 #include <QtTest>
 
 namespace {
@@ -22,10 +23,13 @@ QStringList FacesFor(const QString &face)
 {
     if (face == QLatin1String("Tahoma"))
         return {QStringLiteral("Tahoma")};
+    // Liberation Sans, installed or shipped cut down as Metalcalc Sans.
+    const QStringList arial{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                            QStringLiteral("Metalcalc Sans")};
     if (face == QLatin1String("Arial"))
-        return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+        return arial;
     // No free clone has the metrics of these two: the Arial substitute.
-    return {face, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+    return QStringList{face} + arial;
 }
 
 // The row of the layout table that names the control.
@@ -137,6 +141,17 @@ void LayoutTest::designedLayout()
         QCOMPARE(control->font().pixelSize(), style->pixels);
         QCOMPARE(used.bold(), style->bold);
         QCOMPARE(used.italic(), style->italic);
+        // Each character of its text is the face's own, none borrowed from
+        // another face: the shipped faces are cut down to what is written.
+        const QString text = isLabel  ? static_cast<ui::Label *>(control)->caption()
+                             : isEdit ? static_cast<ui::Edit *>(control)->text()
+                                      : QString();
+        const QRawFont face = QRawFont::fromFont(control->font());
+        for (const char32_t character : text.toUcs4())
+            QVERIFY2(character == u'\r' || face.supportsCharacter(character),
+                     qPrintable(QStringLiteral("U+%1 of \"%2\" in %3")
+                                    .arg(uint(character), 4, 16, QLatin1Char('0'))
+                                    .arg(text, used.family())));
     } else {
         // No font of its own: the window's, 11 pixels of Tahoma.
         QCOMPARE(control->font(), calc.form().font());
