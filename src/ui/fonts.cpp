@@ -52,9 +52,9 @@ void InstallFonts()
     };
     for (Face &face : faces) {
         Shipped &shipped = *face.shipped;
-        const char *installed = has(face.name) ? face.name : has(face.substitute) ? face.substitute : nullptr;
-        face.family = QString::fromLatin1(installed ? installed : shipped.family);
-        if (installed || shipped.added)
+        const char *systems = has(face.name) ? face.name : has(face.substitute) ? face.substitute : nullptr;
+        face.family = QString::fromLatin1(systems ? systems : shipped.family);
+        if (systems || shipped.added)
             continue;
         shipped.added = true;
         for (const char *file : shipped.files) {
