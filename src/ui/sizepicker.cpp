@@ -41,8 +41,6 @@ bool SizeWrote(int row)
            GeometryOfRow(CurrentSize.standard->section, row) >= 0;
 }
 
-// The list, below the line that shows the search typed so far.
-
 // What the user types to find a size, as the designations write it: the
 // multiplication sign for any x, the Russian х or *, the point for a comma.
 QString SearchKey(const QString &typed)
